@@ -1,0 +1,10 @@
+#include "cli/commands.h"
+
+namespace zel::cli {
+
+std::vector<Command> linkCommands()
+{
+    return {};
+}
+
+} // namespace zel::cli

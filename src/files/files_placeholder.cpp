@@ -1,0 +1,1 @@
+namespace zel::files_detail { int placeholder() { return 0; } }

@@ -1,0 +1,10 @@
+#include "image/field_catalogue.h"
+
+namespace zel {
+
+std::vector<FieldDef> clockOutputProfileFields()
+{
+    return {};
+}
+
+} // namespace zel

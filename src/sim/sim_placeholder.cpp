@@ -1,0 +1,4 @@
+// The sim layer's sources live beside this file.
+namespace zel::sim_detail {
+int placeholder() { return 0; }
+}
