@@ -4,10 +4,6 @@
 #include <mutex>
 #include <string>
 
-// Designated initializers name only the members a field needs; the rest keep their
-// defaults on purpose.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace zel {
 
 namespace {

@@ -38,13 +38,13 @@ struct FieldDef {
     int offset2 = -1;               // TriState: offset of the ticked mask
     // Factory value: one entry for every record, or one per record.
     // Numbers for integer kinds and Float; TriState 0 unticked, 1 greyed, 2 ticked.
-    std::vector<double> factory;
-    std::vector<QString> factoryText; // Text / IPv4 (dotted)
-    QByteArray factoryBytes;          // Bytes
+    std::vector<double> factory{};
+    std::vector<QString> factoryText{}; // Text / IPv4 (dotted)
+    QByteArray factoryBytes{};        // Bytes
     int firstPage = -1;             // tree page of record 1 (-1: no page edits it)
     int lastPage = -1;              // last page; record r is on page firstPage + r - 1
                                     // when the range has one page per record
-    QStringList items;              // drop-down list items (empty when generated or none)
+    QStringList items{};            // drop-down list items (empty when generated or none)
 
     int recordOffset(int record) const { return offset + (record - 1) * stride; }
     int recordBit(int record) const { return bitLow + (record - 1) * bitStride; }

@@ -1,1 +1,0 @@
-namespace zel::files_detail { int placeholder() { return 0; } }

@@ -1,0 +1,545 @@
+#include "ui/main_window.h"
+
+#include "files/config_file.h"
+#include "image/configuration.h"
+#include "ui/about_box.h"
+#include "ui/icons.h"
+#include "ui/pages/page_table.h"
+#include "ui/pages/section_panel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSerialPort>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace zel {
+
+namespace {
+constexpr int kClientWidth = 925;
+constexpr int kClientHeight = 554;
+constexpr int kTreeWidth = 209;
+const QString kOpenCaption = QStringLiteral("Открытие файла конфигурации");
+const QString kSaveCaption = QStringLiteral("Сохранение конфигурации");
+const QString kFileFilter = QStringLiteral("Файлы конфигурации (*.cnt)");
+} // namespace
+
+QString TForm1::pageTreeText()
+{
+    QStringList lines;
+    lines << "GSM контроллер ZEL470";
+    lines << "\tОбщие параметры соединений";
+    for (int i = 1; i <= 8; ++i)
+        lines << QStringLiteral("\t\tСоединение %1").arg(i);
+    lines << "\tОбщие параметры GPRS";
+    for (int i = 1; i <= 3; ++i)
+        lines << QStringLiteral("\t\tСервер %1").arg(i);
+    lines << "\tЧасы, планировщик задач";
+    lines << "\tПитание, температура, индикация, контроль вскрытия";
+    lines << "\tВход [Arm In]";
+    lines << "\tВходы";
+    for (int i = 1; i <= 14; ++i)
+        lines << QStringLiteral("\t\tВход %1").arg(i);
+    lines << "\tВыходы";
+    lines << "\t\tРеле 1" << "\t\tРеле 2";
+    for (int i = 1; i <= 5; ++i)
+        lines << QStringLiteral("\t\tВыход %1").arg(i);
+    lines << "\t\tСценарии управления";
+    lines << "\tПрофили";
+    for (int i = 1; i <= 8; ++i)
+        lines << QStringLiteral("\t\tПрофиль %1").arg(i);
+    lines << "\tСистемные параметры";
+    return lines.join("\r\n") + "\r\n";
+}
+
+TForm1::TForm1(const StartOptions& options, QWidget* parent)
+    : QMainWindow(parent), options_(options)
+{
+    setObjectName("Form1");
+    // Construction.
+    BuildDefaultImage(image_);
+    texts_ = InterfaceTexts::defaults();
+
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSize(8);
+    setFont(f);
+
+    buildActions();
+    buildMenu();
+    buildToolBar();
+    buildStatusBar();
+
+    auto* central = new QWidget(this);
+    auto* vbox = new QVBoxLayout(central);
+    vbox->setContentsMargins(0, 0, 0, 0);
+    vbox->setSpacing(0);
+    Splitter1 = new QSplitter(Qt::Horizontal, central);
+    Splitter1->setObjectName("Splitter1");
+    Splitter1->setChildrenCollapsible(false);
+    TreeView1 = new QTreeWidget(Splitter1);
+    TreeView1->setObjectName("TreeView1");
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setIndentation(19);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setFixedWidth(kTreeWidth);
+    pageArea_ = new QStackedWidget(Splitter1);
+    pageArea_->setObjectName("PageArea");
+    Splitter1->addWidget(TreeView1);
+    Splitter1->addWidget(pageArea_);
+    // The tree keeps its width: the splitter handle takes no input.
+    Splitter1->handle(1)->setEnabled(false);
+    vbox->addWidget(Splitter1);
+    setCentralWidget(central);
+
+    buildPages();
+
+    // Window creation.
+    startDirectory_ = QDir::currentPath();
+    if (!startDirectory_.isEmpty() && !startDirectory_.endsWith('/'))
+        startDirectory_ += '/';
+    setWindowTitle(texts::kMainCaption);
+    buildTree();
+    for (SectionPanel* p : panels_)
+        p->setUpOnce();
+    TreeView1->expandAll();
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this] { ShowPage(); });
+    TreeView1->setCurrentItem(nodes_.at(0));
+
+    // The configuration the program ran with last time; anything wrong means factory defaults.
+    if (ReadConfigurationFile(image_, QString::fromLatin1(kDefaultConfigFileName)) != ConfigLoaded)
+        ResetConfigurationArea(image_);
+    UnpackPage(currentPage());
+    setStatusText(0, QString::fromLatin1(kDefaultConfigFileName));
+
+    portName_ = options_.portName.isEmpty() ? QStringLiteral("COM1") : options_.portName;
+    probePort();
+
+    DisableDeviceActions();
+    startTimer_ = new QTimer(this);
+    startTimer_->setSingleShot(true);
+    startTimer_->setInterval(500);
+    connect(startTimer_, &QTimer::timeout, this, &TForm1::StartTimerElapsed);
+    if (options_.startTimer)
+        startTimer_->start();
+
+    // Fixed client area (the menu bar comes on top of it).
+    const int menuHeight = menuBar()->sizeHint().height();
+    setFixedSize(kClientWidth, kClientHeight + menuHeight);
+    setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildActions()
+{
+    struct Def {
+        QAction** slot;
+        const char* name;
+        const char* caption;
+        const char* hint;
+        int image;
+        int key; // 0: none
+    };
+    const Def defs[] = {
+        {&FileNew1, "FileNew1", "", "Установить стандартную конфигурацию", 0, 0},
+        {&FileOpen1, "FileOpen1", "", "Открыть файл конфигурации", 1, 0},
+        {&FileSave1, "FileSave1", "", "Сохранить текущую конфигурацию в файл", 2, 0},
+        {&Programm, "Programm", "Программировать", "Загрузить конфигурацию в контроллер и перезапустить", 9, Qt::Key_F5},
+        {&ReadConf, "ReadConf", "Считать", "Считать конфигурацию контроллера", 5, Qt::Key_F6},
+        {&CompareConf, "CompareConf", "Сравнить", "Сравнить текущую конфигурацию с конфигурацией контроллера", 6, Qt::Key_F7},
+        {&Reconfigurate, "Reconfigurate", "Реконфигурировать", "Загрузить конфигурацию в контроллер, без перезапуска", 4, Qt::Key_F8},
+        {&Reset, "Reset", "Перезапустить", "Перезапустить контроллер", 8, Qt::Key_F9},
+        {&ReadIMEICode, "ReadIMEICode", "Считать IMEI контроллера в буфер обмена", "", -1, Qt::Key_F10},
+        {&FactoryConfig, "FactoryConfig", "Восстановить заводскую конфигурацию", "", -1, 0},
+        {&ComPortConfig, "ComPortConfig", "COM порт...", "Настройка COM порта", 7, 0},
+        {&Abaut, "Abaut", "О программе...", "", -1, 0},
+    };
+    for (const Def& d : defs) {
+        auto* a = new QAction(QString::fromUtf8(d.caption), this);
+        a->setObjectName(QString::fromLatin1(d.name));
+        a->setToolTip(QString::fromUtf8(d.hint));
+        a->setStatusTip(QString::fromUtf8(d.hint));
+        if (d.image >= 0)
+            a->setIcon(actionIcon(d.image));
+        if (d.key)
+            a->setShortcut(QKeySequence(d.key));
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a); // shortcuts work without a menu or tool bar entry
+        *d.slot = a;
+    }
+    connect(FileNew1, &QAction::triggered, this, &TForm1::FileNew1Execute);
+    connect(FileOpen1, &QAction::triggered, this, &TForm1::FileOpen1Execute);
+    connect(FileSave1, &QAction::triggered, this, &TForm1::FileSave1Execute);
+    connect(Abaut, &QAction::triggered, this, &TForm1::AbautExecute);
+}
+
+void TForm1::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
+    // A menu item that shows its own text: a separate entry that follows the action.
+    auto item = [this](QMenu* menu, const char* name, const QString& text, QAction* action) {
+        auto* it = new QAction(text, menu);
+        it->setObjectName(QString::fromLatin1(name));
+        if (action) {
+            it->setIcon(action->icon());
+            it->setShortcut(action->shortcut());
+            it->setShortcutContext(Qt::WidgetShortcut); // the action itself owns the key
+            it->setEnabled(action->isEnabled());
+            connect(it, &QAction::triggered, action, &QAction::trigger);
+            connect(action, &QAction::changed, it, [it, action] { it->setEnabled(action->isEnabled()); });
+        }
+        menu->addAction(it);
+        return it;
+    };
+    QMenu* n1 = bar->addMenu("Файл");
+    n1->setObjectName("N1");
+    item(n1, "N13", "Установить стандартную конфигурацию", FileNew1);
+    item(n1, "N2", "Открыть файл конфигурации...", FileOpen1);
+    item(n1, "N3", "Сохранить текущую конфигурацию в файл...", FileSave1);
+    n1->addSeparator()->setObjectName("N4");
+    QAction* close = item(n1, "N7", "Закрыть", nullptr);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* n8 = bar->addMenu("Настройка");
+    n8->setObjectName("N8");
+    item(n8, "COMPortSetup", "COM порт...", ComPortConfig);
+
+    QMenu* n9 = bar->addMenu("Контроллер");
+    n9->setObjectName("N9");
+    item(n9, "N10", "Программировать", Programm);
+    item(n9, "N11", "Считать конфигурацию", ReadConf);
+    item(n9, "N12", "Сравнить конфигурацию", CompareConf);
+    n9->addSeparator()->setObjectName("N6");
+    item(n9, "ReadIMEICode1", "Считать IMEI контроллера в буфер обмена", ReadIMEICode);
+    n9->addSeparator()->setObjectName("N16");
+    item(n9, "Reconfigurate1", "Реконфигурировать", Reconfigurate);
+    item(n9, "Reset1", "Перезапустить (Системный сброс)", Reset);
+    item(n9, "N5", "Восстановить заводскую конфигурацию", FactoryConfig);
+
+    QMenu* n14 = bar->addMenu("?");
+    n14->setObjectName("N14");
+    item(n14, "N15", "О программе...", Abaut);
+}
+
+void TForm1::buildToolBar()
+{
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setFixedHeight(33);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    auto button = [this](const char* name, QAction* action, int width) {
+        auto* b = new QToolButton(ToolBar1);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setDefaultAction(action);
+        b->setAutoRaise(true);
+        b->setFixedHeight(25);
+        if (width > 0) {
+            b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            b->setFixedWidth(width);
+        } else {
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            b->setFixedWidth(25);
+        }
+        ToolBar1->addWidget(b);
+    };
+    button("SpeedButton7", FileNew1, 0);
+    button("SpeedButton2", FileOpen1, 0);
+    button("SpeedButton3", FileSave1, 0);
+    ToolBar1->addSeparator();
+    button("SpeedButton6", Programm, 150);
+    button("SpeedButton8", ReadConf, 148);
+    button("SpeedButton1", CompareConf, 148);
+    ToolBar1->addSeparator();
+    button("SpeedButton4", Reconfigurate, 148);
+    button("SpeedButton9", Reset, 148);
+}
+
+void TForm1::buildStatusBar()
+{
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    const int widths[4] = {500, 60, 100, 250};
+    const Qt::Alignment align[4] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignLeft};
+    for (int i = 0; i < 4; ++i) {
+        auto* l = new QLabel(StatusBar1);
+        l->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        l->setTextFormat(Qt::PlainText);
+        l->setFixedWidth(widths[i]);
+        l->setAlignment(align[i] | Qt::AlignVCenter);
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        StatusBar1->addWidget(l);
+        statusPanels_[i] = l;
+    }
+    statusPanels_[1]->setText(QStringLiteral("NC"));
+}
+
+void TForm1::buildTree()
+{
+    nodes_.clear();
+    TreeView1->clear();
+    std::vector<QTreeWidgetItem*> parents; // parents[level] = last node of that level
+    const QStringList lines = pageTreeText().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        int level = 0;
+        while (level < line.size() && line[level] == '\t')
+            ++level;
+        const QString caption = line.mid(level);
+        QTreeWidgetItem* item = nullptr;
+        if (level == 0 || parents.empty()) {
+            item = new QTreeWidgetItem(TreeView1, QStringList{caption});
+            level = 0;
+        } else {
+            level = std::min<int>(level, static_cast<int>(parents.size()));
+            item = new QTreeWidgetItem(parents[level - 1], QStringList{caption});
+        }
+        parents.resize(level + 1);
+        parents[level] = item;
+        item->setData(0, Qt::UserRole, static_cast<int>(nodes_.size()));
+        nodes_.push_back(item);
+    }
+    nodes_.at(0)->setText(0, QStringLiteral("GSM контроллер ") + QStringLiteral("ZEL470"));
+}
+
+void TForm1::buildPages()
+{
+    auto* stack = static_cast<QStackedWidget*>(pageArea_);
+    for (const PanelInfo& info : panelTable()) {
+        SectionPanel* p = createPanel(info);
+        p->setInterfaceTexts(&texts_);
+        stack->addWidget(p);
+        panels_.push_back(p);
+    }
+}
+
+SectionPanel* TForm1::panelOfPage(int page) const
+{
+    const auto& table = panelTable();
+    for (size_t i = 0; i < table.size(); ++i)
+        if (page >= table[i].firstPage && page <= table[i].lastPage)
+            return panels_.at(i);
+    return nullptr;
+}
+
+int TForm1::currentPage() const
+{
+    QTreeWidgetItem* item = TreeView1 ? TreeView1->currentItem() : nullptr;
+    return item ? item->data(0, Qt::UserRole).toInt() : -1;
+}
+
+void TForm1::selectPage(int index)
+{
+    if (index >= 0 && index < static_cast<int>(nodes_.size()))
+        TreeView1->setCurrentItem(nodes_[index]);
+}
+
+void TForm1::PackPage(int index)
+{
+    if (!pageIsPacked(index))
+        return;
+    if (SectionPanel* p = panelOfPage(index)) {
+        p->pack(image_, index);
+        emit pagePacked(index);
+    }
+}
+
+void TForm1::UnpackPage(int index)
+{
+    if (!pageIsPacked(index))
+        return;
+    if (SectionPanel* p = panelOfPage(index)) {
+        p->unpack(image_, index);
+        emit pageUnpacked(index);
+    }
+}
+
+void TForm1::setSixActionsEnabled(bool on)
+{
+    for (QAction* a : {Programm, ReadConf, CompareConf, Reconfigurate, Reset, FactoryConfig})
+        a->setEnabled(on);
+}
+
+void TForm1::ShowPage()
+{
+    // Leave the old page.
+    if (pageIndex_ == kSystemParametersPage)
+        setSixActionsEnabled(true);
+    PackPage(pageIndex_);
+
+    const int index = currentPage();
+    if (index < 0)
+        return;
+    const PanelInfo& info = panelForPage(index);
+    SectionPanel* panel = panelOfPage(index);
+    panel->prepare(index);
+    panel->setTitle(nodes_.at(index)->text(0));
+    if (info.unpackOnEntry)
+        UnpackPage(index);
+    if (index == kSystemParametersPage)
+        setSixActionsEnabled(false);
+    static_cast<QStackedWidget*>(pageArea_)->setCurrentWidget(panel);
+    panel->raise();
+    pageIndex_ = index;
+    // RefreshInputReadouts comes with the input pages.
+}
+
+QString TForm1::statusText(int panel) const
+{
+    return panel >= 0 && panel < 4 ? statusPanels_[panel]->text() : QString();
+}
+
+void TForm1::setStatusText(int panel, const QString& text)
+{
+    if (panel >= 0 && panel < 4)
+        statusPanels_[panel]->setText(text);
+}
+
+void TForm1::probePort()
+{
+    QSerialPort port;
+    port.setPortName(portName_);
+    const bool open = port.open(QIODevice::ReadWrite);
+    setStatusText(1, open ? portName_ : QStringLiteral("NC"));
+    if (open)
+        port.close();
+}
+
+void TForm1::EnableDeviceActions()
+{
+    for (QAction* a : {Programm, ReadConf, CompareConf, FactoryConfig, Reset, Reconfigurate, FileOpen1,
+                       FileSave1, FileNew1, ComPortConfig})
+        a->setEnabled(true);
+}
+
+void TForm1::DisableDeviceActions()
+{
+    for (QAction* a : {Programm, ReadConf, CompareConf, FactoryConfig, Reset, Reconfigurate, FileOpen1,
+                       FileSave1, FileNew1, ComPortConfig})
+        a->setEnabled(false);
+}
+
+void TForm1::StartTimerElapsed()
+{
+    startTimer_->stop();
+    // The live monitor is started here once it exists.
+    EnableDeviceActions();
+    if (currentPage() == kSystemParametersPage)
+        setSixActionsEnabled(false);
+}
+
+void TForm1::FileNew1Execute()
+{
+    ResetConfigurationArea(image_);
+    UnpackPage(currentPage());
+    setStatusText(0, QString::fromLatin1(kDefaultConfigFileName));
+}
+
+void TForm1::FileOpen1Execute()
+{
+    const QString path = askOpenFileName();
+    if (path.isEmpty())
+        return;
+    // The page on screen is not packed first: the file replaces what it shows.
+    const int result = ReadConfigurationFile(image_, path);
+    if (result != ConfigLoaded) {
+        showWarning(kOpenCaption, ConfigReadMessage(result));
+        return;
+    }
+    UnpackPage(currentPage());
+    setStatusText(0, path);
+}
+
+void TForm1::FileSave1Execute()
+{
+    const QString preset = statusText(0);
+    PackPage(currentPage());
+    UnpackPage(currentPage());
+    const QString path = askSaveFileName(preset);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) && !askOverwrite(path))
+        return;
+    if (WriteConfigurationFile(image_, path) != 0) {
+        showWarning(kSaveCaption, QStringLiteral("Невозможно сохранить файл"));
+        return;
+    }
+    setStatusText(0, path);
+}
+
+QString TForm1::askOpenFileName()
+{
+    QFileDialog dlg(this, kOpenCaption, startDirectory_, kFileFilter);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setDefaultSuffix(QStringLiteral("cnt"));
+    dlg.setOption(QFileDialog::ReadOnly, false);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().first();
+}
+
+QString TForm1::askSaveFileName(const QString& preset)
+{
+    QFileDialog dlg(this, kSaveCaption, QString(), kFileFilter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setDefaultSuffix(QStringLiteral("cnt"));
+    // We ask about replacing ourselves, with our own wording.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QFileInfo fi(preset);
+    if (fi.isAbsolute())
+        dlg.setDirectory(fi.absolutePath());
+    else
+        dlg.setDirectory(startDirectory_);
+    dlg.selectFile(fi.fileName());
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().first();
+}
+
+bool TForm1::askOverwrite(const QString& path)
+{
+    Q_UNUSED(path);
+    return QMessageBox::warning(this, kSaveCaption, QStringLiteral("Файл уже существует, заменить?"),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void TForm1::showWarning(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void TForm1::AbautExecute()
+{
+    AboutBox box(texts_, this);
+    box.exec();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // A running device workflow holds the actions disabled; it must end first.
+    if (!ComPortConfig->isEnabled() && startTimer_ && !startTimer_->isActive()) {
+        event->ignore();
+        return;
+    }
+    // The program settings are written here once they exist.
+    PackPage(currentPage());
+    WriteConfigurationFile(image_, QString::fromLatin1(kDefaultConfigFileName));
+    event->accept();
+}
+
+} // namespace zel

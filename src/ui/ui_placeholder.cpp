@@ -1,1 +1,0 @@
-namespace zel::ui_detail { int placeholder() { return 0; } }
