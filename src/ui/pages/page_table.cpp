@@ -1,5 +1,6 @@
 #include "ui/pages/page_table.h"
 
+#include "ui/pages/page_groups.h"
 #include "ui/pages/section_panel.h"
 
 #include <cstring>
@@ -44,6 +45,10 @@ bool pageIsPacked(int page)
 
 SectionPanel* createPanel(const PanelInfo& info)
 {
+    for (auto factory : {createDevicePanel, createConnectionPanel, createInputPanel, createOutputPanel,
+                         createSystemPanel})
+        if (SectionPanel* p = factory(info))
+            return p;
     return new SectionPanel(QString::fromLatin1(info.panelName), QString::fromLatin1(info.titleLabel));
 }
 

@@ -1,0 +1,11 @@
+#include "ui/pages/page_groups.h"
+
+namespace zel {
+
+SectionPanel* createSystemPanel(const PanelInfo& info)
+{
+    Q_UNUSED(info);
+    return nullptr;
+}
+
+} // namespace zel
