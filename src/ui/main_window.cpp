@@ -391,7 +391,8 @@ void TForm1::ShowPage()
     static_cast<QStackedWidget*>(pageArea_)->setCurrentWidget(panel);
     panel->raise();
     pageIndex_ = index;
-    // RefreshInputReadouts comes with the input pages.
+    // RefreshInputReadouts: the input page recomputes its barrier and current values.
+    panelOfPage(18)->refreshReadouts();
 }
 
 QString TForm1::statusText(int panel) const

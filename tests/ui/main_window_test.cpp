@@ -1,6 +1,7 @@
 #include "files/config_file.h"
 #include "image/configuration.h"
 #include "ui/main_window.h"
+#include "page_harness.h"
 #include "ui/pages/page_table.h"
 #include "ui/pages/section_panel.h"
 
@@ -365,4 +366,15 @@ TEST_F(MainWindowTest, SaveAsksBeforeReplacingAndNewRestoresFactory)
     w.FileSave1->trigger();
     EXPECT_EQ(w.warnings.value(0), QStringLiteral("Сохранение конфигурации|Невозможно сохранить файл"));
     EXPECT_EQ(w.statusText(0), path("a.cnt"));
+}
+
+TEST_F(MainWindowTest, PageAreaIsAtLeastTheSizePagesAreDesignedFor)
+{
+    TestWindow w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.selectPage(1);
+    const QWidget* panel = w.panelOfPage(1);
+    EXPECT_GE(panel->width(), 708);
+    EXPECT_GE(panel->height(), 490);
 }

@@ -8,6 +8,8 @@
 #include "ui/pages/page_table.h"
 #include "ui/pages/section_panel.h"
 
+#include <QStringList>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -72,6 +74,41 @@ inline ::testing::AssertionResult onlyPageFieldsChanged(const DeviceImage& befor
     return ::testing::AssertionSuccess();
 }
 
+// Size of the page area of the main window (right of the tree, between tool bar and
+// status bar); every page must fit it.
+constexpr int kPageAreaWidth = 708;
+constexpr int kPageAreaHeight = 490;
+
+// Lists visible widgets that stick out of their parent or overlap a visible sibling
+// (only widgets placed by hand are checked; layouts place theirs without overlap).
+inline QStringList layoutProblems(QWidget* root)
+{
+    QStringList problems;
+    const QList<QWidget*> all = root->findChildren<QWidget*>();
+    for (QWidget* w : all) {
+        if (!w->isVisibleTo(root) || w->isWindow() || !w->parentWidget())
+            continue;
+        const QString cls = QString::fromLatin1(w->metaObject()->className());
+        // Internal parts of composite widgets are not ours to place.
+        if (!w->parentWidget()->inherits("QGroupBox") && !w->parentWidget()->inherits("QFrame")
+            && w->parentWidget() != root && !w->parentWidget()->inherits("zel::SectionPanel"))
+            continue;
+        if (w->objectName().startsWith("qt_"))
+            continue;
+        const QRect pr = w->parentWidget()->rect();
+        if (!pr.contains(w->geometry()))
+            problems << QStringLiteral("%1 (%2) outside its parent %3").arg(w->objectName(), cls,
+                                                                           w->parentWidget()->objectName());
+        for (QWidget* other : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other <= w || !other->isVisibleTo(root) || other->objectName().startsWith("qt_"))
+                continue;
+            if (w->geometry().intersects(other->geometry()))
+                problems << QStringLiteral("%1 overlaps %2").arg(w->objectName(), other->objectName());
+        }
+    }
+    return problems;
+}
+
 // Owns a panel for one page, as the main window would show it.
 struct PageUnderTest {
     explicit PageUnderTest(int page) : page(page), texts(InterfaceTexts::defaults())
@@ -79,7 +116,7 @@ struct PageUnderTest {
         panel.reset(createPanel(panelForPage(page)));
         panel->setInterfaceTexts(&texts);
         panel->setUpOnce();
-        panel->resize(712, 500);
+        panel->resize(kPageAreaWidth, kPageAreaHeight);
     }
     // Entry: preparation and unpack, as the window does when the page is selected.
     void enter(const DeviceImage& image)

@@ -32,6 +32,8 @@ public:
     }
     // Called once when the window has been created (generated lists, grids).
     virtual void setUpOnce() {}
+    // Called after every page switch (the input page recomputes its readouts).
+    virtual void refreshReadouts() {}
 
     void setInterfaceTexts(const InterfaceTexts* texts) { texts_ = texts; }
     QLabel* titleLabel() const { return title_; }
