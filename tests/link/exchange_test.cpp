@@ -3,6 +3,8 @@
 #include "link/frame.h"
 #include "scripted_port.h"
 
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 namespace zel {

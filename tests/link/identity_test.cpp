@@ -2,6 +2,8 @@
 #include "image/configuration.h"
 #include "link/identity.h"
 
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 namespace zel {

@@ -8,6 +8,8 @@
 #include "sim/sim_engine.h"
 #include "sim/sim_port.h"
 
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 namespace zel {

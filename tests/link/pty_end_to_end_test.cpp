@@ -7,6 +7,8 @@
 #include "sim/sim_host.h"
 
 #include <QElapsedTimer>
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 namespace zel {
