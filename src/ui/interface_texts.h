@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "link/identity.h" // SupportedVersions
+
 namespace zel {
 
 struct InterfaceTexts {
@@ -32,8 +34,6 @@ struct InterfaceTexts {
     static InterfaceTexts defaults();
 };
 
-// Device versions (modification "." firmware) this configurator serves.
-QStringList SupportedVersions();
 
 // Fixed texts of the main window.
 namespace texts {
