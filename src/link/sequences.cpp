@@ -72,7 +72,9 @@ public:
     {
         auto payload = options.password ? PasswordPayload(*options.password) : PasswordPayload(image);
         if (run(LinkOperation::SendPassword, 0, payload.data(), int(payload.size())) != 0) {
-            result.outcome = SequenceOutcome::PasswordRefused;
+            // A refusal, or a broken exchange on the way to one.
+            const bool refused = lastText_ == linkText(h_.texts, TextPasswordRequired);
+            result.outcome = refused ? SequenceOutcome::PasswordRefused : SequenceOutcome::LinkFailed;
             return false;
         }
         return true;
