@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "files/config_file.h"
+#include "files/program_settings.h"
 #include "image/configuration.h"
 #include "ui/about_box.h"
 #include "ui/icons.h"
@@ -116,7 +117,12 @@ TForm1::TForm1(const StartOptions& options, QWidget* parent)
     UnpackPage(currentPage());
     setStatusText(0, QString::fromLatin1(kDefaultConfigFileName));
 
-    portName_ = options_.portName.isEmpty() ? QStringLiteral("COM1") : options_.portName;
+    // The remembered port; --port overrides it for this run only.
+    QString remembered;
+    if (!ReadProgramSettings(startDirectory_ + QLatin1String(kSettingsFileName), remembered))
+        remembered = QString::fromLatin1(kDefaultPortName);
+    settingsPortName_ = remembered;
+    portName_ = options_.portName.isEmpty() ? remembered : options_.portName;
     probePort();
 
     DisableDeviceActions();
@@ -537,7 +543,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // The program settings are written here once they exist.
+    WriteProgramSettings(startDirectory_ + QLatin1String(kSettingsFileName), settingsPortName_);
     PackPage(currentPage());
     WriteConfigurationFile(image_, QString::fromLatin1(kDefaultConfigFileName));
     event->accept();

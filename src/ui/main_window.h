@@ -104,6 +104,7 @@ private:
     InterfaceTexts texts_;
     QString startDirectory_;
     QString portName_;
+    QString settingsPortName_; // what ZELConfig.cfg gets at close
     int pageIndex_ = -1;
     StartOptions options_;
 

@@ -378,3 +378,32 @@ TEST_F(MainWindowTest, PageAreaIsAtLeastTheSizePagesAreDesignedFor)
     EXPECT_GE(panel->width(), 708);
     EXPECT_GE(panel->height(), 490);
 }
+
+TEST_F(MainWindowTest, SettingsFileGivesThePortAndIsWrittenAtClose)
+{
+    {
+        QFile f(path("ZELConfig.cfg"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("[ZELProgCfg]ttyS7\0\0\0\x86\x42\xB8\x20", 24));
+    }
+    StartOptions o;
+    o.startTimer = false;
+    {
+        TForm1 w(o);
+        EXPECT_EQ(w.portName(), "ttyS7");
+        w.EnableDeviceActions();
+        w.close();
+    }
+    // --port is for one run: the remembered port stays.
+    o.portName = path("some-pty-link");
+    {
+        TForm1 w(o);
+        EXPECT_EQ(w.portName(), path("some-pty-link"));
+        EXPECT_EQ(w.statusText(1), "NC");
+        w.EnableDeviceActions();
+        w.close();
+    }
+    QFile f(path("ZELConfig.cfg"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("[ZELProgCfg]ttyS7\0\0\0\x86\x42\xB8\x20", 24));
+}
