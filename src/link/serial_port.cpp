@@ -1,7 +1,13 @@
 #include "link/serial_port.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QSerialPort>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
 
 namespace zel {
 
@@ -70,14 +76,30 @@ bool SerialBytePort::write(const std::uint8_t* data, int n)
     port_->clearError();
     if (n <= 0)
         return true;
+    QElapsedTimer sending;
+    sending.start();
     if (port_->write(reinterpret_cast<const char*>(data), n) != n)
         return false;
     QDeadlineTimer deadline(writeTimeoutMs(n));
     while (port_->bytesToWrite() > 0) {
-        if (!port_->waitForBytesWritten(static_cast<int>(deadline.remainingTime())) || deadline.hasExpired())
-            return port_->bytesToWrite() == 0 && !failed();
+        if (!port_->waitForBytesWritten(static_cast<int>(deadline.remainingTime())) || deadline.hasExpired()) {
+            if (port_->bytesToWrite() != 0 || failed())
+                return false;
+        }
     }
-    return !failed();
+    if (failed())
+        return false;
+    // The reply time-outs count from the end of the request, so a write ends when the
+    // bytes have left the line, not when the driver took them.
+#ifdef Q_OS_UNIX
+    ::tcdrain(int(port_->handle()));
+#endif
+    // A pseudo-terminal drains at once; hold the write for the line time it would take.
+    const qint64 lineNs = qint64(n) * 10 * 1'000'000'000 / kLineBaudRate;
+    const qint64 left = lineNs - sending.nsecsElapsed();
+    if (left > 0)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(left));
+    return true;
 }
 
 int SerialBytePort::read(std::uint8_t* data, int n)
