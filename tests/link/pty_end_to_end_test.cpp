@@ -2,6 +2,7 @@
 #include "link/frame.h"
 #include "link/identity.h"
 #include "link/link_operation.h"
+#include "link/readdata.h"
 #include "link/serial_port.h"
 #include "sim/sim_engine.h"
 #include "sim/sim_host.h"
@@ -53,6 +54,22 @@ TEST_F(PtyLink, IdentifyReadAndProgramOverSerialPort)
     config[5000] = 0x01;
     ASSERT_EQ(run(port, LinkOperation::ProgramArea, config.data(), kConfigurationSize, 1), 0) << last().toStdString();
     EXPECT_EQ(engine.area(1), config);
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(PtyLink, WorkerThreadOwnsTheSerialPortForOneRun)
+{
+    SerialBytePort port(path);
+    auto pw = PasswordPayload(QByteArray());
+    TReadData password(port, int(pw.size()), pw.data(), int(LinkOperation::SendPassword));
+    ASSERT_EQ(password.execute(), 0);
+    QByteArray sys(24, '\x31');
+    TReadData write(port, 0, 24, reinterpret_cast<std::uint8_t*>(sys.data()), 5, int(LinkOperation::ProgramArea));
+    QStringList texts;
+    write.setReporter([&](const QString& t, ReportColour) { texts << t; });
+    EXPECT_EQ(write.execute(), 0);
+    EXPECT_EQ(texts.back(), QStringLiteral("Программирование завершено успешно"));
+    EXPECT_EQ(engine.area(5), sys);
     EXPECT_FALSE(port.isOpen());
 }
 
