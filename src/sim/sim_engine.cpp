@@ -18,7 +18,7 @@ constexpr int kAreaSizes[8] = {0, kConfigurationSize, 64, 64, kModeMemorySize, k
                                kControlPhonesSize, 128};
 constexpr char kPreamble[] = "BINARY\r";
 constexpr int kPreambleSize = 7;
-constexpr int kMaxPayload = 1024;
+constexpr int kMaxPayload = 300; // the largest request carries 262 bytes
 constexpr qint64 kStaleFrameMs = 200; // a frame interrupted this long is abandoned
 constexpr char kStateMagic[] = "ZELSIM01";
 
@@ -289,9 +289,13 @@ QByteArray SimEngine::receive(const QByteArray& bytes)
             if (pending_.size() < length + kFrameOverhead)
                 break;
             const QByteArray frame = pending_.left(length + kFrameOverhead);
+            if (!FrameChecksumValid(reinterpret_cast<const std::uint8_t*>(frame.constData()), int(frame.size()))) {
+                // Not a frame, or a damaged one: it is not answered (the configurator
+                // retries), and the search for the next start byte goes on inside it.
+                pending_.remove(0, 1);
+                continue;
+            }
             pending_.remove(0, frame.size());
-            if (!FrameChecksumValid(reinterpret_cast<const std::uint8_t*>(frame.constData()), int(frame.size())))
-                continue; // a damaged request is not answered; the configurator retries
             if (binary_)
                 out += handleFrame(frame);
             continue;

@@ -68,6 +68,12 @@ TEST(SimEngine, AnswersFramesOnlyAfterPreambleAndSkipsNoise)
     QByteArray bad = frame(Cmd::Status);
     bad[4] = char(bad[4] ^ 1);
     EXPECT_TRUE(e.receive(bad).isEmpty());
+    // A stray start byte with a plausible length swallows the next request only until
+    // its checksum fails; the request inside it is still found.
+    out = e.receive(QByteArray::fromHex("050c0500") + frame(Cmd::Identify));
+    EXPECT_TRUE(out.isEmpty());
+    out = e.receive(QByteArray(5, '\0'));
+    EXPECT_EQ(out.size(), kIdentitySize + 5);
 }
 
 TEST(SimEngine, AbandonsAStalePartialFrame)
