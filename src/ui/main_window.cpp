@@ -5,6 +5,7 @@
 #include "image/configuration.h"
 #include "ui/about_box.h"
 #include "ui/icons.h"
+#include "ui/live_monitor_control.h"
 #include "ui/pages/page_table.h"
 #include "ui/pages/section_panel.h"
 
@@ -139,7 +140,20 @@ TForm1::TForm1(const StartOptions& options, QWidget* parent)
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    StopLiveMonitor();
+}
+
+void TForm1::StartLiveMonitor()
+{
+    startLiveMonitor(*this);
+}
+
+void TForm1::StopLiveMonitor()
+{
+    stopLiveMonitor(*this);
+}
 
 void TForm1::buildActions()
 {
@@ -439,7 +453,7 @@ void TForm1::DisableDeviceActions()
 void TForm1::StartTimerElapsed()
 {
     startTimer_->stop();
-    // The live monitor is started here once it exists.
+    StartLiveMonitor();
     EnableDeviceActions();
     if (currentPage() == kSystemParametersPage)
         setSixActionsEnabled(false);

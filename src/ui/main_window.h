@@ -50,6 +50,10 @@ public:
     void UnpackPage(int index);
     void EnableDeviceActions();
     void DisableDeviceActions();
+    void StartLiveMonitor();
+    void StopLiveMonitor();
+    // The live monitor (owned by the window while it runs), or nullptr.
+    QObject*& liveMonitorHandle() { return liveMonitor_; }
 
     // The page text the tree is built from: one node per line, tabs give the level.
     static QString pageTreeText();
@@ -117,6 +121,7 @@ private:
     std::vector<QTreeWidgetItem*> nodes_;
     std::vector<SectionPanel*> panels_; // one per row of the panel table
     QTimer* startTimer_ = nullptr;
+    QObject* liveMonitor_ = nullptr;
 };
 
 } // namespace zel
