@@ -165,10 +165,10 @@ void ClockSchedulerPanel::buildClockGroup()
 void ClockSchedulerPanel::buildInfoGroup()
 {
     GroupBoxInfoMsgContent = makeGroup(this, QStringLiteral("GroupBoxInfoMsgContent"),
-                                       QStringLiteral(" Состав информационного сообщения "), 8, 132, 692, 70);
+                                       QStringLiteral(" Состав информационного сообщения "), 8, 132, 692, 92);
     for (int i = 0; i < 16; ++i) {
         CheckBoxInfoIn[i] = makeCheck(GroupBoxInfoMsgContent, QString::fromLatin1(kInfoInputNames[i]),
-                                      QStringLiteral("Вх. %1").arg(i + 1), 8 + 48 * (i % 14), 20 + 22 * (i / 14), 46);
+                                      QStringLiteral("Вх. %1").arg(i + 1), 8 + 84 * (i % 8), 20 + 22 * (i / 8), 80);
         // Inputs 5 to 16 are hidden until the page is entered; 15 and 16 stay hidden.
         CheckBoxInfoIn[i]->setVisible(i < 4);
     }
@@ -177,7 +177,7 @@ void ClockSchedulerPanel::buildInfoGroup()
                                QStringLiteral("Вых.5")};
     for (int k = 0; k < kOutputCount; ++k) {
         CheckBoxInfoR[k] = makeCheck(GroupBoxInfoMsgContent, QString::fromLatin1(kInfoOutputNames[k]),
-                                     outNames.at(k), 8 + 60 * k, 44, 58);
+                                     outNames.at(k), 8 + 84 * k, 64, 80);
         CheckBoxInfoR[k]->setVisible(k < 4);
     }
 }
@@ -185,7 +185,7 @@ void ClockSchedulerPanel::buildInfoGroup()
 void ClockSchedulerPanel::buildSchedulerGroup()
 {
     schedulerGroup_ = makeGroup(this, QStringLiteral("GroupBoxScheduler"), QStringLiteral(" Планировщик задач "), 8,
-                                206, 692, 230);
+                                228, 692, 230);
     StringGrid3 = new QTableWidget(schedulerGroup_);
     StringGrid3->setObjectName(QStringLiteral("StringGrid3"));
 }
@@ -209,8 +209,14 @@ void ClockSchedulerPanel::setUpGrid()
     QTableWidget* g = StringGrid3;
     g->setColumnCount(kColumns);
     g->setRowCount(kRows + 1);
+    // Row 0 and column 0 are cells of their own, as in the original grid; the header
+    // views only must not impose their minimum sizes on the narrow columns.
+    g->horizontalHeader()->setMinimumSectionSize(1);
+    g->verticalHeader()->setMinimumSectionSize(1);
     g->horizontalHeader()->hide();
     g->verticalHeader()->hide();
+    g->setTextElideMode(Qt::ElideNone);
+    g->setWordWrap(false);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setSelectionMode(QAbstractItemView::SingleSelection);

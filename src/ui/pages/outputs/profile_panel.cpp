@@ -105,15 +105,15 @@ ProfilePanel::ProfilePanel(QWidget* parent)
     ProfInputsGroupBox->resize(ProfInputsGroupBox->width(), Bevel26->geometry().bottom() + 1);
 
     reactionsGroup = makeGroup(this, QStringLiteral("GroupBoxProfileOuts"),
-                               QStringLiteral(" Воздействие на реле / выходы "), 540, 62, 160, 236);
+                               QStringLiteral(" Воздействие на реле / выходы "), 536, 62, 166, 236);
     const QStringList outNames{QStringLiteral("Реле 1"),  QStringLiteral("Реле 2"),  QStringLiteral("Выход 1"),
                                QStringLiteral("Выход 2"), QStringLiteral("Выход 3"), QStringLiteral("Выход 4"),
                                QStringLiteral("Выход 5")};
     for (int k = 0; k < kOutputs; ++k) {
         const QString fieldName = QStringLiteral("ComboBoxProfileToR%1").arg(k + 1);
-        makeLabel(reactionsGroup, outNames.at(k), 8, 24 + 30 * k, 50, 16, QStringLiteral("LabelProfileToR%1").arg(k + 1));
-        ComboBoxProfileToR[k] = makeList(reactionsGroup, fieldName, field(fieldName.toLatin1().constData()).items, 62,
-                                         21 + 30 * k, 90);
+        makeLabel(reactionsGroup, outNames.at(k), 6, 24 + 30 * k, 50, 16, QStringLiteral("LabelProfileToR%1").arg(k + 1));
+        ComboBoxProfileToR[k] = makeList(reactionsGroup, fieldName, field(fieldName.toLatin1().constData()).items, 58,
+                                         21 + 30 * k, 102);
     }
 }
 

@@ -249,7 +249,7 @@ ScenarioPanel::ScenarioPanel(QWidget* parent)
     Memo2 = new QPlainTextEdit(this);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setReadOnly(true);
-    Memo2->setGeometry(8, StringGrid2->geometry().bottom() + 10, 692, 96);
+    Memo2->setGeometry(8, StringGrid2->geometry().bottom() + 10, 692, 120);
     Memo2->setPlainText(
         QStringLiteral("Включенный параметр \"ЦИКЛ\" позволяет сделать сценарий управления циклически "
                        "повторяющимся. В соседней колонке вводится \n")
