@@ -62,7 +62,7 @@ void TMainPanelControl::stopAndWait()
 bool TMainPanelControl::pause()
 {
     QMutexLocker lock(&mutex_);
-    QDeadlineTimer deadline(kCyclePauseMs, Qt::PreciseTimer);
+    QDeadlineTimer deadline(pauseMs_, Qt::PreciseTimer);
     while (!stop_.load()) {
         if (!wake_.wait(&mutex_, deadline))
             break; // the pause is over

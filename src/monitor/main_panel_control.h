@@ -44,6 +44,8 @@ public:
     // Reads the controller-time editing flag on the monitor thread; it must be safe to
     // call from there (an atomic read).
     void setEditingProbe(std::function<bool()> probe) { editingProbe_ = std::move(probe); }
+    // The pause between cycles (tests lengthen it to see that a stop cuts it short).
+    void setCyclePauseMs(int ms) { pauseMs_ = ms; }
 
     // --- Any time, from any thread ---
     // The page on screen; read at the start of each cycle.
@@ -109,6 +111,7 @@ private:
     QStringList linkTexts_ = DefaultLinkStatusTexts();
     QStringList supported_ = SupportedVersions();
     std::function<bool()> editingProbe_;
+    int pauseMs_ = kCyclePauseMs;
 
     std::atomic<int> page_{0};
     std::atomic<bool> editing_{false};
