@@ -27,28 +27,25 @@ constexpr const char* kVoiceGroupOrder[] = {
 SourceLayout voiceLayout()
 {
     return {'D',
-            6,
-            54,
-            {{{"CheckBoxMaskDArm", "ОХРАНА", 66},
-              {"CheckBoxMaskDDisarm", "НАБЛЮДЕНИЕ", 96},
-              {"CheckBoxMaskCRestrictedArm", "ЗАЩИТА", 70}},
-             {{"CheckBoxMaskDPower", "Системные события", 124},
-              {"CheckBoxMaskDTest", "Тестовое / инфо. сообщения", 186},
-              {"CheckBoxMaskDGPS", "GPS", 0}}}};
+            5,
+            62,
+            {{{"CheckBoxMaskDArm", "ОХРАНА", 78},
+              {"CheckBoxMaskDDisarm", "НАБЛЮДЕНИЕ", 114},
+              {"CheckBoxMaskCRestrictedArm", "ЗАЩИТА", 80}},
+             {{"CheckBoxMaskDPower", "Системные события", 148}, {"CheckBoxMaskDGPS", "GPS", 0}},
+             {{"CheckBoxMaskDTest", "Тестовое / инфо. сообщения", 196}}}};
 }
 
 SourceLayout smsLayout()
 {
     return {'S',
-            6,
-            54,
-            {{{"CheckBoxMaskSArm", "ОХРАНА", 66},
-              {"CheckBoxMaskSDisarm", "НАБЛЮДЕНИЕ", 96},
-              {"CheckBoxMaskSRestrictedArm", "ЗАЩИТА", 70},
-              {"CheckBoxMaskSProfile", "Профиль", 76}},
-             {{"CheckBoxMaskSPower", "Системные события", 124},
-              {"CheckBoxMaskSTest", "Тестовое / инфо. сообщения", 186},
-              {"CheckBoxMaskSGPS", "GPS", 0}}}};
+            5,
+            62,
+            {{{"CheckBoxMaskSArm", "ОХРАНА", 78},
+              {"CheckBoxMaskSDisarm", "НАБЛЮДЕНИЕ", 114},
+              {"CheckBoxMaskSRestrictedArm", "ЗАЩИТА", 80}},
+             {{"CheckBoxMaskSPower", "Системные события", 148}, {"CheckBoxMaskSProfile", "Профиль", 84}},
+             {{"CheckBoxMaskSTest", "Тестовое / инфо. сообщения", 196}, {"CheckBoxMaskSGPS", "GPS", 0}}}};
 }
 
 } // namespace
@@ -56,42 +53,42 @@ SourceLayout smsLayout()
 ConnectionPanel::ConnectionPanel(QWidget* parent)
     : SectionPanel(QStringLiteral("Panel5"), QStringLiteral("Label74"), parent)
 {
-    makeLabel(this, "LabelPhone", "Номер телефона", 8, 35, 96);
-    MaskEditPhone = makeEdit(this, "MaskEditPhone", 108, 32, 130, "#00000000000000; ");
-    makeLabel(this, "LabelGroupNum", "Группа", 252, 35, 46);
-    ComboBoxGroupNum = makeCombo(this, "ComboBoxGroupNum", 300, 32, 50, catalogueItems("ComboBoxGroupNum"));
-    LabelConnType = makeLabel(this, "LabelConnType", "Тип соединения", 366, 35, 100);
+    makeLabel(this, "LabelPhone", "Номер телефона", 8, 35, 104);
+    MaskEditPhone = makeEdit(this, "MaskEditPhone", 114, 32, 130, "#00000000000000; ");
+    makeLabel(this, "LabelGroupNum", "Группа", 256, 35, 50);
+    ComboBoxGroupNum = makeCombo(this, "ComboBoxGroupNum", 308, 32, 56, catalogueItems("ComboBoxGroupNum"));
+    LabelConnType = makeLabel(this, "LabelConnType", "Тип соединения", 380, 35, 110);
     ComboBoxConnectionType =
-        makeCombo(this, "ComboBoxConnectionType", 470, 32, 130, catalogueItems("ComboBoxConnectionType"));
+        makeCombo(this, "ComboBoxConnectionType", 494, 32, 150, catalogueItems("ComboBoxConnectionType"));
 
-    Label85 = makeLabel(this, "Label85", "Приоритет оповещения", 8, 61, 140);
+    Label85 = makeLabel(this, "Label85", "Приоритет оповещения", 8, 61, 150);
     ComboBoxTransportPriority =
-        makeCombo(this, "ComboBoxTransportPriority", 152, 58, 340, catalogueItems("ComboBoxTransportPriority"));
-    CheckBoxThroughChannelEn =
-        makeCheck(this, "CheckBoxThroughChannelEn", "Вызов CSD - сквозной канал на COM порт", 500, 58, 200, 21);
+        makeCombo(this, "ComboBoxTransportPriority", 162, 58, 430, catalogueItems("ComboBoxTransportPriority"));
 
-    makeLabel(this, "LabelIncomingCall", "Входящий вызов", 8, 87, 140);
+    makeLabel(this, "LabelIncomingCall", "Входящий вызов", 8, 87, 150);
     ComboBoxIncomungCallAction =
-        makeCombo(this, "ComboBoxIncomungCallAction", 152, 84, 548, catalogueItems("ComboBoxIncomungCallAction"));
+        makeCombo(this, "ComboBoxIncomungCallAction", 162, 84, 538, catalogueItems("ComboBoxIncomungCallAction"));
 
     GroupBoxInCallToOutsAction = makeGroup(this, "GroupBoxInCallToOutsAction",
-                                           " Действие на выход при входящем вызове ", 8, 110, 692, 48);
-    makeLabel(GroupBoxInCallToOutsAction, "LabelICToOUOutN", "Выход", 8, 23, 50);
-    ComboBoxICToOUOutN = makeCombo(GroupBoxInCallToOutsAction, "ComboBoxICToOUOutN", 62, 20, 150,
+                                           " Действие на выход при входящем вызове ", 8, 110, 474, 48);
+    makeLabel(GroupBoxInCallToOutsAction, "LabelICToOUOutN", "Выход", 8, 23, 44);
+    ComboBoxICToOUOutN = makeCombo(GroupBoxInCallToOutsAction, "ComboBoxICToOUOutN", 54, 20, 140,
                                    catalogueItems("ComboBoxICToOUOutN"));
-    makeLabel(GroupBoxInCallToOutsAction, "LabelICToOUScnN", "Действие", 228, 23, 70);
-    ComboBoxICToOUScnN = makeCombo(GroupBoxInCallToOutsAction, "ComboBoxICToOUScnN", 302, 20, 220,
+    makeLabel(GroupBoxInCallToOutsAction, "LabelICToOUScnN", "Действие", 202, 23, 62);
+    ComboBoxICToOUScnN = makeCombo(GroupBoxInCallToOutsAction, "ComboBoxICToOUScnN", 266, 20, 200,
                                    catalogueItems("ComboBoxICToOUScnN").mid(0, kDesignScenarioItems));
+    CheckBoxThroughChannelEn =
+        makeCheck(this, "CheckBoxThroughChannelEn", "CSD вызов - сквозной канал", 490, 126, 210);
 
     // Voice notification.
     GroupBoxVoice = makeGroup(this, "GroupBoxVoice", kVoiceCaption, 8, 162, 344, 300);
     CheckBoxCallEn = makeCheck(GroupBoxVoice, "CheckBoxCallEn", "Разрешено", 8, 18, 120);
     CheckBoxNotACK = makeCheck(GroupBoxVoice, "CheckBoxNotACK", "Отбой вызова без соединения считать доставкой",
                                8, 42, 328);
-    makeLabel(GroupBoxVoice, "LabelOnLineTime", "Длительность соединения", 8, 71, 154);
-    ComboBoxOnLineTime = makeCombo(GroupBoxVoice, "ComboBoxOnLineTime", 166, 68, 170);
-    makeLabel(GroupBoxVoice, "LabelDialTranspWaitTime", "Снять с передачи через", 8, 97, 154);
-    ComboBoxDialTranspWaitTime = makeCombo(GroupBoxVoice, "ComboBoxDialTranspWaitTime", 166, 94, 90);
+    makeLabel(GroupBoxVoice, "LabelOnLineTime", "Длительность соединения", 8, 71, 160);
+    ComboBoxOnLineTime = makeCombo(GroupBoxVoice, "ComboBoxOnLineTime", 170, 68, 166);
+    makeLabel(GroupBoxVoice, "LabelDialTranspWaitTime", "Снять с передачи через", 8, 97, 160);
+    ComboBoxDialTranspWaitTime = makeCombo(GroupBoxVoice, "ComboBoxDialTranspWaitTime", 170, 94, 90);
     voiceSources = buildSourceGroup(GroupBoxVoice, "GroupBoxVoiceEvents", 6, 120, 332, voiceLayout());
 
     // SMS notification.
@@ -100,14 +97,14 @@ ConnectionPanel::ConnectionPanel(QWidget* parent)
     CheckBoxDebugMode = makeCheck(GroupBoxSMS, "CheckBoxDebugMode", "Проверять команды на ошибки", 112, 18, 224);
     CheckBoxJointUse = makeCheck(GroupBoxSMS, "CheckBoxJointUse", "Управление подчиненным контроллером", 8, 42, 328);
     CheckBoxJointUse->setVisible(false);
-    LabelProtocolAlias = makeLabel(GroupBoxSMS, "LabelProtocolAlias", "Язык сообщений", 8, 45, 154);
-    ComboBoxLang = makeCombo(GroupBoxSMS, "ComboBoxLang", 166, 42, 170, catalogueItems("ComboBoxLang").mid(0, 2));
+    LabelProtocolAlias = makeLabel(GroupBoxSMS, "LabelProtocolAlias", "Язык сообщений", 8, 45, 160);
+    ComboBoxLang = makeCombo(GroupBoxSMS, "ComboBoxLang", 170, 42, 166, catalogueItems("ComboBoxLang").mid(0, 2));
     // The window appends the protocols that the form's design does not list.
     ComboBoxLang->addItems({QStringLiteral("PatrolBeacon"), QStringLiteral("Orbilo")});
-    makeLabel(GroupBoxSMS, "LabelUserId", "Пользователь указан как", 8, 71, 154);
-    ComboBoxUserId = makeCombo(GroupBoxSMS, "ComboBoxUserId", 166, 68, 170, catalogueItems("ComboBoxUserId"));
-    makeLabel(GroupBoxSMS, "LabelSMSTranspWaitTime", "Снять с передачи через", 8, 97, 154);
-    ComboBoxSMSTranspWaitTime = makeCombo(GroupBoxSMS, "ComboBoxSMSTranspWaitTime", 166, 94, 90);
+    makeLabel(GroupBoxSMS, "LabelUserId", "Пользователь указан как", 8, 71, 160);
+    ComboBoxUserId = makeCombo(GroupBoxSMS, "ComboBoxUserId", 170, 68, 166, catalogueItems("ComboBoxUserId"));
+    makeLabel(GroupBoxSMS, "LabelSMSTranspWaitTime", "Снять с передачи через", 8, 97, 160);
+    ComboBoxSMSTranspWaitTime = makeCombo(GroupBoxSMS, "ComboBoxSMSTranspWaitTime", 170, 94, 90);
     smsSources = buildSourceGroup(GroupBoxSMS, "GroupBoxSMSEvents", 6, 120, 332, smsLayout());
 
     // Shown by the entry preparation.

@@ -10,8 +10,8 @@ using namespace connections;
 namespace {
 
 constexpr int kGprsPage = 10;
-constexpr int kRowLabelWidth = 480;
-constexpr int kRowEditX = 500;
+constexpr int kRowLabelWidth = 560;
+constexpr int kRowEditX = 576;
 
 // Strategy items and the byte 2934 values that select them.
 constexpr int kAlwaysConnected = 0;
@@ -30,13 +30,13 @@ SourceLayout gprsLayout()
 {
     return {'G',
             8,
-            60,
-            {{{"CheckBoxMaskGArm", "ОХРАНА", 66},
-              {"CheckBoxMaskGDisarm", "НАБЛЮДЕНИЕ", 96},
-              {"CheckBoxMaskGRestrictedArm", "ЗАЩИТА", 70},
-              {"CheckBoxMaskGPwrBlcTermo", "Системные события", 124},
-              {"CheckBoxMaskGTest", "Тестовое / инфо. сообщения", 186},
-              {"CheckBoxMaskGProfile", "Профиль", 76}}}};
+            62,
+            {{{"CheckBoxMaskGArm", "ОХРАНА", 78},
+              {"CheckBoxMaskGDisarm", "НАБЛЮДЕНИЕ", 114},
+              {"CheckBoxMaskGRestrictedArm", "ЗАЩИТА", 80},
+              {"CheckBoxMaskGProfile", "Профиль", 84}},
+             {{"CheckBoxMaskGPwrBlcTermo", "Системные события", 148},
+              {"CheckBoxMaskGTest", "Тестовое / инфо. сообщения", 196}}}};
 }
 
 // Period and block time as stored: 1 to 252 steps of 5 minutes.
@@ -80,13 +80,13 @@ GprsSharedPanel::GprsSharedPanel(QWidget* parent)
 
     sources = buildSourceGroup(this, "GroupBoxGPRSEvents", 8, 88, 692, gprsLayout());
 
-    GroupBoxGPRSConnection = makeGroup(this, "GroupBoxGPRSConnection", " Подключение к серверу ", 8, 180, 692, 212);
+    GroupBoxGPRSConnection = makeGroup(this, "GroupBoxGPRSConnection", " Подключение к серверу ", 8, 200, 692, 212);
     QGroupBox* g = GroupBoxGPRSConnection;
     ComboBoxGPRSConnectionStrategy = makeCombo(g, "ComboBoxGPRSConnectionStrategy", 8, 20, 330,
                                                {QStringLiteral("Всегда подключен к серверу"),
                                                 QStringLiteral("Подключаться периодически или по событию"),
                                                 QStringLiteral("Подключаться по событию")});
-    Button41 = makeButton(g, "Button41", "Значения по умолчанию", 520, 18, 164);
+    Button41 = makeButton(g, "Button41", "Значения по умолчанию", 400, 18, 170);
     Label147 = makeLabel(g, "Label147", "Период подключения к серверу, [5:1260] Мин.", 8, 53, kRowLabelWidth);
     MaskEditConnectingPeriod_x5m = makeEdit(g, "MaskEditConnectingPeriod_x5m", kRowEditX, 50, 90, kMinutesMask);
     Label146 = makeLabel(g, "Label146", "Длительность соединения, [0:30] Мин.", 8, 79, kRowLabelWidth);
