@@ -101,23 +101,23 @@ void TMainPanelControl::cycle(BytePort& port)
 
     IdentityBlock identity{};
     if (run(LinkOperation::Identify, identity.data(), int(identity.size())) != 0) {
-        if (answered_.load())
+        // The flag changes before the displays, so whoever sees "NC" reads false.
+        if (answered_.exchange(false))
             emit controllerLost();
         emit identityShown(EmptyIdentityTexts());
         mirror();
         emit connectionText(QString::fromLatin1(kNotConnected));
         emit actionText(QString(), reportRgb(ReportColour::Black));
-        answered_.store(false);
         // A silent controller should not cost the computer anything noticeable.
         if (priority() != QThread::IdlePriority)
             setPriority(QThread::IdlePriority);
         return;
     }
     const IdentityTexts texts = IdentityLabelTexts(identity.data());
+    answered_.store(true);
     emit identityShown(texts);
     mirror();
     emit connectionText(portName_);
-    answered_.store(true);
     if (priority() != QThread::NormalPriority)
         setPriority(QThread::NormalPriority);
 

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -95,17 +96,32 @@ void wire(TMainPanelControl& m, Shown& s)
     QObject::connect(&m, &M::keyReadingRefused, &s, [&s] { ++s.refusals; });
 }
 
-// Processes queued signals until `done` holds; the loop sleeps until an event arrives.
+// Processes queued signals until `done` holds. The loop sleeps until an event arrives;
+// the ticking timer only makes sure the time-out is noticed.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000)
 {
     QElapsedTimer t;
     t.start();
+    QTimer tick;
+    tick.start(50);
     while (!done()) {
-        const qint64 left = timeoutMs - t.elapsed();
-        if (left <= 0)
+        if (t.elapsed() >= timeoutMs)
             return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, int(std::min<qint64>(left, 50)));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+    return true;
+}
+
+// Waits for `done`, then for the cycle under way to end, and delivers what it emitted:
+// the signals of one cycle are checked together.
+bool waitCycle(TMainPanelControl& m, const std::function<bool()>& done, int timeoutMs = 5000)
+{
+    if (!waitUntil(done, timeoutMs))
+        return false;
+    const int next = m.cycles() + 1;
+    if (!waitUntil([&] { return m.cycles() >= next; }, timeoutMs))
+        return false;
+    QCoreApplication::processEvents();
     return true;
 }
 
@@ -131,7 +147,10 @@ protected:
     bool cyclesPass(int n)
     {
         const int target = monitor->cycles() + n + 1;
-        return waitUntil([&] { return monitor->cycles() >= target; }) && waitUntil([&] { return true; }, 0);
+        if (!waitUntil([&] { return monitor->cycles() >= target; }))
+            return false;
+        QCoreApplication::processEvents(); // what the finished cycles emitted
+        return true;
     }
 
     sim::SimEngine engine;
@@ -149,7 +168,7 @@ TEST_F(MonitorSim, DevicePageShowsIdentityAndStatus)
     });
     EXPECT_FALSE(monitor ? monitor->answered() : false);
     start(0);
-    ASSERT_TRUE(waitUntil([&] { return shown.statuses > 0; }));
+    ASSERT_TRUE(waitCycle(*monitor, [&] { return shown.statuses > 0; }));
     const IdentityTexts expected = IdentityLabelTexts(engine.identityBlock().data());
     EXPECT_EQ(shown.identity.deviceName, expected.deviceName);
     EXPECT_EQ(shown.identity.version, QStringLiteral("KV-20M.01.04"));
@@ -171,7 +190,7 @@ TEST_F(MonitorSim, FailedStatusReadShowsTheFallbackAndMirrorsTheFailure)
 {
     engine.setFaults(QStringLiteral("silence@12"));
     start(0);
-    ASSERT_TRUE(waitUntil([&] { return shown.statusFailures > 0; }));
+    ASSERT_TRUE(waitCycle(*monitor, [&] { return shown.statusFailures > 0; }));
     EXPECT_EQ(shown.statuses, 0);
     EXPECT_TRUE(monitor->answered());
     EXPECT_EQ(shown.linkText, linkText(TextNoReply));
@@ -252,7 +271,7 @@ TEST_F(MonitorSim, PowerPageReadsBatteryAndSupply)
         l.supply = 4;
     });
     start(15);
-    ASSERT_TRUE(waitUntil([&] { return shown.powers > 0; }));
+    ASSERT_TRUE(waitCycle(*monitor, [&] { return shown.powers > 0; }));
     EXPECT_EQ(shown.battery, 254);
     EXPECT_EQ(shown.supply, 4);
     EXPECT_GT(shown.temperatures, 0);
@@ -349,13 +368,13 @@ protected:
 TEST_F(MonitorPty, UnplugAndPlugBack)
 {
     start(0);
-    ASSERT_TRUE(waitUntil([&] { return shown.statuses > 0; }, 10000));
+    ASSERT_TRUE(waitCycle(*monitor, [&] { return shown.statuses > 0; }, 10000));
     EXPECT_EQ(shown.connection, link);
     EXPECT_EQ(shown.identity.deviceName, QStringLiteral("ZEL470"));
     EXPECT_TRUE(monitor->answered());
 
     host.stop();
-    ASSERT_TRUE(waitUntil([&] { return shown.connection == "NC"; }, 10000));
+    ASSERT_TRUE(waitCycle(*monitor, [&] { return shown.connection == "NC"; }, 10000));
     EXPECT_EQ(shown.identity.deviceName, EmptyIdentityTexts().deviceName);
     EXPECT_FALSE(monitor->answered());
     EXPECT_EQ(shown.lost, 1);
