@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -183,6 +184,9 @@ QStringList cutCaptions(QWidget* root)
         }
         if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->sizeHint().width() > combo->width())
             cut << QStringLiteral("%1 items (%2 > %3)").arg(w->objectName()).arg(combo->sizeHint().width()).arg(w->width());
+        if (auto* group = qobject_cast<QGroupBox*>(w);
+            group && group->fontMetrics().horizontalAdvance(group->title()) + 16 > group->width())
+            cut << w->objectName() + QStringLiteral(" caption");
         if (label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
             cut << label->objectName() + QStringLiteral(" wraps beyond its height");
     }
@@ -222,6 +226,9 @@ TEST_P(ConnectionPagesRoundTrip, FitsThePageAreaAtTheWindowFont)
     f.setPointSize(8);
     p.panel->setFont(f);
     p.enter(conditionedImage(7));
+    // Page 1 at its fullest: the administrative password warning shown.
+    if (auto* sysPassword = p.panel->findChild<QCheckBox*>(QStringLiteral("CheckBoxSysPassword")))
+        sysPassword->click();
     const QStringList problems = layoutProblems(p.panel.get()) + cutCaptions(p.panel.get());
     EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
     for (QWidget* w : p.panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

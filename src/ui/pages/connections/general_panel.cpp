@@ -94,7 +94,7 @@ GeneralConnectionPanel::GeneralConnectionPanel(QWidget* parent)
     makeLabel(GroupBoxBalance, "LabelReqPeriodH", "Период запроса, ч.", 8, 101, 130);
     EditReqPeriodH = makeEdit(GroupBoxBalance, "EditReqPeriodH", 142, 98, 90, {}, 3);
 
-    GroupBoxPresets = makeGroup(GroupBoxBalance, "GroupBoxPresets", " Предустановленные шаблоны ", 244, 14, 176, 114);
+    GroupBoxPresets = makeGroup(GroupBoxBalance, "GroupBoxPresets", " Предустановленные шаблоны ", 244, 14, 210, 114);
     QRadioButton** radios[4] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
     for (int i = 0; i < 4; ++i) {
         *radios[i] = makeRadio(GroupBoxPresets, QStringLiteral("RadioButton%1").arg(i + 1),
@@ -105,7 +105,7 @@ GeneralConnectionPanel::GeneralConnectionPanel(QWidget* parent)
                             "Баланс запрашивается USSD командой с заданным периодом. Если сумма, следующая в "
                             "ответе оператора за ключевым словом, не больше порога, контроллер сообщит о низком "
                             "балансе. Период 0 отключает запрос.",
-                            432, 18, 252, 110);
+                            462, 18, 222, 110);
     StaticText1->setWordWrap(true);
     StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
