@@ -73,7 +73,10 @@ bool RunAreaTransfer(TForm1& window, AreaTransfer kind, const AreaTransferTarget
         previousText = target.statusLabel->text();
         showReport(target.statusLabel, text, reportRgb(colour));
     };
-    hooks.showIdentity = [&](const IdentityTexts& identity) { window.ShowIdentity(identity); };
+    hooks.showIdentity = [&](const IdentityTexts& identity) {
+        window.setStatusText(2, identity.version);
+        window.repaint();
+    };
     hooks.runner = [&](BytePort& p, const LinkRequest& r, const LinkCallbacks& c) {
         return runOnWorker(p, r, c, target.statusLabel, nullptr);
     };
