@@ -106,6 +106,24 @@ TEST_F(GprsPage, PeriodShowsInStepsOfFiveMinutes)
     }
 }
 
+TEST_F(GprsPage, MinuteEditsMoveToTheNearestBoundOnExit)
+{
+    struct Case {
+        const char* typed;
+        const char* shown;
+    } const cases[] = {
+        {"0", "   5 Мин."}, {"4", "   5 Мин."}, {"", "   5 Мин."},     {"7", "7    Мин."},
+        {"1264", "1264 Мин."}, {"1265", "1260 Мин."}, {"9999", "1260 Мин."},
+    };
+    page.enter(image);
+    for (const char* name : {"MaskEditConnectingPeriod_x5m", "MaskEditBlockTimeAtConnFault_min"})
+        for (const Case& c : cases) {
+            edit(name)->setText(QString::fromLatin1(c.typed));
+            emit edit(name)->editingFinished();
+            EXPECT_EQ(edit(name)->displayText(), QString::fromUtf8(c.shown)) << name << " '" << c.typed << "'";
+        }
+}
+
 TEST_F(GprsPage, StrategyRuleEnablesPeriodAndDuration)
 {
     struct Case {
