@@ -218,6 +218,20 @@ TEST_P(ConnectionPagesRoundTrip, ChangesOnlyWhatPackingNormalises)
     }
 }
 
+// Raw random bytes in the text fields too: what the edits make of them stays inside
+// the page's fields, and a second visit changes nothing more.
+TEST_P(ConnectionPagesRoundTrip, RawBytesStayInsideThePageFields)
+{
+    const int page = GetParam();
+    PageUnderTest p(page);
+    for (unsigned seed : {11u, 12u, 13u}) {
+        const DeviceImage before = randomImage(seed + 100u * page);
+        const DeviceImage after = p.roundTrip(before);
+        EXPECT_TRUE(onlyPageFieldsChanged(before, after, page)) << "seed " << seed;
+        EXPECT_TRUE(p.roundTrip(after) == after) << "seed " << seed;
+    }
+}
+
 TEST_P(ConnectionPagesRoundTrip, FitsThePageAreaAtTheWindowFont)
 {
     const int page = GetParam();
