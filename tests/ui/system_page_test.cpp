@@ -110,9 +110,12 @@ TEST(SystemPage, RoundTripChangesOnlyItsFieldsAndFitsThePage)
         EXPECT_TRUE(test::onlyPageFieldsChanged(start, after, 50));
     }
     auto* p = dynamic_cast<SystemPanel*>(page.panel.get());
+    page.panel->show(); // tab pages take their size when shown
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page.panel.get()));
     p->Button1Click();
     EXPECT_TRUE(test::layoutProblems(page.panel.get()).isEmpty()) << test::layoutProblems(page.panel.get()).join("; ").toStdString();
     p->showControlPhones();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(test::layoutProblems(p->PanelControlPhones).isEmpty())
         << test::layoutProblems(p->PanelControlPhones).join("; ").toStdString();
 }

@@ -99,7 +99,7 @@ ControlPhonesPanel::ControlPhonesPanel(QWidget* parent) : QFrame(parent)
     StringGridControlPhones->verticalHeader()->setSectionsMovable(true);
     StringGridControlPhones->setSelectionMode(QAbstractItemView::ContiguousSelection);
     StringGridControlPhones->setTabKeyNavigation(true);
-    StringGridControlPhones->setGeometry(8, 56, 250, 380);
+    StringGridControlPhones->setGeometry(8, 56, 250, 324);
     StringGridControlPhonesRowMoved();
     connect(StringGridControlPhones->verticalHeader(), &QHeaderView::sectionMoved, this,
             [this] { StringGridControlPhonesRowMoved(); });
@@ -112,20 +112,20 @@ ControlPhonesPanel::ControlPhonesPanel(QWidget* parent) : QFrame(parent)
         legend << QStringLiteral("S%1 - запустить сценарий %1 на реле / выходе").arg(s);
     legend << QStringLiteral(" -   нет воздействия");
     Memo3->setPlainText(legend.join('\n'));
-    Memo3->setGeometry(268, 56, 400, 260);
+    Memo3->setGeometry(268, 56, 400, 200);
 
     ProgressBarControlPhones = new QProgressBar(this);
     ProgressBarControlPhones->setObjectName("ProgressBarControlPhones");
     ProgressBarControlPhones->setRange(0, 100);
     ProgressBarControlPhones->setValue(0);
     ProgressBarControlPhones->setTextVisible(false);
-    ProgressBarControlPhones->setGeometry(268, 326, 400, 16);
-    LabelControlPhonesMsg = makeLabel(this, "LabelControlPhonesMsg", QString(), QRect(268, 346, 400, 50), true);
+    ProgressBarControlPhones->setGeometry(268, 264, 400, 16);
+    LabelControlPhonesMsg = makeLabel(this, "LabelControlPhonesMsg", QString(), QRect(268, 284, 400, 56), true);
     LabelControlPhonesMsg->setWordWrap(true);
     LabelControlPhonesMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    BitBtnProgControlPhones = makeButton(this, "BitBtnProgControlPhones", QStringLiteral("Программировать"), QRect(268, 404, 130, 27));
-    BitBtnReadControlPhones = makeButton(this, "BitBtnReadControlPhones", QStringLiteral("Считать"), QRect(404, 404, 130, 27));
-    BitBtnCompareControlPhones = makeButton(this, "BitBtnCompareControlPhones", QStringLiteral("Сравнить"), QRect(540, 404, 128, 27));
+    BitBtnProgControlPhones = makeButton(this, "BitBtnProgControlPhones", QStringLiteral("Программировать"), QRect(268, 350, 130, 27));
+    BitBtnReadControlPhones = makeButton(this, "BitBtnReadControlPhones", QStringLiteral("Считать"), QRect(404, 350, 130, 27));
+    BitBtnCompareControlPhones = makeButton(this, "BitBtnCompareControlPhones", QStringLiteral("Сравнить"), QRect(540, 350, 128, 27));
 
     connect(SpeedButton5, &QToolButton::clicked, this, &ControlPhonesPanel::SpeedButton5Click);
     connect(SpeedButton10, &QToolButton::clicked, this, &ControlPhonesPanel::SpeedButton10Click);
