@@ -109,11 +109,11 @@ void DevicePanel::buildIdentityGroup()
         return label(GroupBoxDevId, QLatin1String(name), design, QRect(x + capW + 2, y, valW, 18));
     };
     // Column 1: what the version checks read.
-    iDeviceNameLabel = row("Устройство:", "iDeviceNameLabel", kDashName, 8, 18, 112, 106);
-    iModificationLabel = row("Модификация:", "iModificationLabel", kDashName, 8, 36, 112, 106);
-    iHardVerLabel = row("Аппаратная вер.:", "iHardVerLabel", kDashVersion, 8, 54, 112, 106);
-    iSoftVerLabel = row("Микропрограмма:", "iSoftVerLabel", kDashVersion, 8, 72, 112, 106);
-    iBLLabel = row("Версия загрузчика:", "iBLLabel", kDashVersion, 8, 90, 112, 106);
+    iDeviceNameLabel = row("Устройство:", "iDeviceNameLabel", kDashName, 8, 18, 126, 92);
+    iModificationLabel = row("Модификация:", "iModificationLabel", kDashName, 8, 36, 126, 92);
+    iHardVerLabel = row("Аппаратная вер.:", "iHardVerLabel", kDashVersion, 8, 54, 126, 92);
+    iSoftVerLabel = row("Микропрограмма:", "iSoftVerLabel", kDashVersion, 8, 72, 126, 92);
+    iBLLabel = row("Версия загрузчика:", "iBLLabel", kDashVersion, 8, 90, 126, 92);
     // Column 2.
     iDateLabel = row("Дата:", "iDateLabel", kDashDate, 236, 18, 78, 150);
     iLabelCountryCode = row("Код страны:", "iLabelCountryCode", kDashCountry, 236, 36, 78, 150);
