@@ -3,7 +3,10 @@
 #include "files/config_file.h"
 #include "files/program_settings.h"
 #include "image/configuration.h"
+#include "sim/sim_engine.h"
+#include "sim/sim_host.h"
 #include "ui/about_box.h"
+#include "ui/dialogs/comport_dialog.h"
 #include "ui/icons.h"
 #include "ui/live_monitor_control.h"
 #include "ui/pages/page_table.h"
@@ -118,21 +121,35 @@ TForm1::TForm1(const StartOptions& options, QWidget* parent)
     UnpackPage(currentPage());
     setStatusText(0, QString::fromLatin1(kDefaultConfigFileName));
 
-    // The remembered port; --port overrides it for this run only.
+    // The remembered port. --port and --simulator choose the port for this run only;
+    // without usable settings the simulator becomes the remembered choice, so that a
+    // first run on the simulator goes on with it next time.
     QString remembered;
-    if (!ReadProgramSettings(startDirectory_ + QLatin1String(kSettingsFileName), remembered))
+    const bool settingsRead = ReadProgramSettings(startDirectory_ + QLatin1String(kSettingsFileName), remembered);
+    if (!settingsRead)
         remembered = QString::fromLatin1(kDefaultPortName);
     settingsPortName_ = remembered;
-    portName_ = options_.portName.isEmpty() ? remembered : options_.portName;
+    if (!options_.portName.isEmpty()) {
+        portName_ = options_.portName;
+    } else if (options_.simulator || remembered == QLatin1String(kSimulatorPortToken)) {
+        if (!startSimulator())
+            portName_ = remembered;
+        if (options_.simulator && !settingsRead)
+            settingsPortName_ = QString::fromLatin1(kSimulatorPortToken);
+    } else {
+        portName_ = remembered;
+    }
     probePort();
 
+    wireDeviceCommands();
     DisableDeviceActions();
-    startTimer_ = new QTimer(this);
-    startTimer_->setSingleShot(true);
-    startTimer_->setInterval(500);
-    connect(startTimer_, &QTimer::timeout, this, &TForm1::StartTimerElapsed);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName("Timer2");
+    Timer2->setSingleShot(true);
+    Timer2->setInterval(500);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     if (options_.startTimer)
-        startTimer_->start();
+        Timer2->start();
 
     // Fixed client area (the menu bar comes on top of it).
     const int menuHeight = menuBar()->sizeHint().height();
@@ -143,6 +160,7 @@ TForm1::TForm1(const StartOptions& options, QWidget* parent)
 TForm1::~TForm1()
 {
     StopLiveMonitor();
+    stopSimulator();
 }
 
 void TForm1::StartLiveMonitor()
@@ -196,6 +214,14 @@ void TForm1::buildActions()
     connect(FileOpen1, &QAction::triggered, this, &TForm1::FileOpen1Execute);
     connect(FileSave1, &QAction::triggered, this, &TForm1::FileSave1Execute);
     connect(Abaut, &QAction::triggered, this, &TForm1::AbautExecute);
+    connect(ReadConf, &QAction::triggered, this, &TForm1::ReadConfExecute);
+    connect(Programm, &QAction::triggered, this, &TForm1::ProgrammExecute);
+    connect(Reconfigurate, &QAction::triggered, this, &TForm1::ReconfigurateExecute);
+    connect(CompareConf, &QAction::triggered, this, &TForm1::CompareConfExecute);
+    connect(Reset, &QAction::triggered, this, &TForm1::ResetExecute);
+    connect(FactoryConfig, &QAction::triggered, this, &TForm1::FactoryConfigExecute);
+    connect(ReadIMEICode, &QAction::triggered, this, &TForm1::ReadIMEICodeExecute);
+    connect(ComPortConfig, &QAction::triggered, this, &TForm1::ComPortConfigExecute);
 }
 
 void TForm1::buildMenu()
@@ -426,14 +452,111 @@ void TForm1::setStatusText(int panel, const QString& text)
         statusPanels_[panel]->setText(text);
 }
 
-void TForm1::probePort()
+bool TForm1::tryOpenPort()
 {
     QSerialPort port;
     port.setPortName(portName_);
     const bool open = port.open(QIODevice::ReadWrite);
-    setStatusText(1, open ? portName_ : QStringLiteral("NC"));
-    if (open)
+    if (open) {
+        // After-open rule: the panel names the port, and the modem lines go up.
+        setStatusText(1, portDisplayName());
+        port.setDataTerminalReady(true);
+        port.setRequestToSend(true);
         port.close();
+    }
+    return open;
+}
+
+void TForm1::probePort()
+{
+    if (!tryOpenPort())
+        setStatusText(1, QStringLiteral("NC"));
+}
+
+QString TForm1::portDisplayName() const
+{
+    return simulatorSelected_ ? TFormCOMPortConfig::simulatorEntry() : portName_;
+}
+
+bool TForm1::startSimulator()
+{
+    if (!simHost_ || !simHost_->running()) {
+        stopSimulator();
+        simEngine_ = std::make_unique<sim::SimEngine>();
+        simHost_ = std::make_unique<sim::SimHost>(*simEngine_);
+        simHost_->setPacing(options_.simulatorPacing);
+        if (simHost_->start().isEmpty()) {
+            simHost_.reset();
+            simEngine_.reset();
+            return false;
+        }
+        // A little life on the inputs, so the device page shows a working controller.
+        simDemoTimer_ = new QTimer(this);
+        simDemoTimer_->setInterval(1000);
+        connect(simDemoTimer_, &QTimer::timeout, this, [this, step = 0]() mutable {
+            if (!simEngine_)
+                return;
+            const int bit = step++ % 4;
+            simEngine_->setLive([bit](sim::LiveState& live) {
+                live.inputs = std::uint16_t((live.inputs & ~0x000Fu) | (1u << bit));
+            });
+        });
+        simDemoTimer_->start();
+    }
+    portName_ = simHost_->slavePath();
+    simulatorSelected_ = true;
+    return true;
+}
+
+void TForm1::stopSimulator()
+{
+    delete simDemoTimer_;
+    simDemoTimer_ = nullptr;
+    if (simHost_)
+        simHost_->stop();
+    simHost_.reset();
+    simEngine_.reset();
+}
+
+void TForm1::selectPortName(const QString& name)
+{
+    if (name == TFormCOMPortConfig::simulatorEntry()) {
+        if (startSimulator()) {
+            settingsPortName_ = QString::fromLatin1(kSimulatorPortToken);
+            return;
+        }
+    }
+    simulatorSelected_ = false;
+    portName_ = name;
+    // The settings file has room for 7 characters. Platform names (COM3, ttyUSB0,
+    // ttyACM0, ttyS0) fit; a longer name, such as a pseudo-terminal path, serves this
+    // run but is not remembered, since a cut name would name another port next time.
+    if (name.size() <= 7 && IsAcceptedPortName(name))
+        settingsPortName_ = name;
+}
+
+void TForm1::ComPortConfigExecute()
+{
+    StopLiveMonitor();
+    {
+        TFormCOMPortConfig dialog(this);
+        dialog.setWindowTitle(texts_.PortDialogCaption);
+        dialog.setErrorText(texts_.PortOpenErrorText);
+        dialog.setPorts(TFormCOMPortConfig::availablePortNames(), portDisplayName());
+        dialog.acceptPort = [this](const QString& name) {
+            selectPortName(name);
+            const bool open = tryOpenPort();
+            if (!open)
+                setStatusText(1, QStringLiteral("NC"));
+            return open;
+        };
+        dialog.warn = [this](const QString& caption, const QString& text) { showWarning(caption, text); };
+        emit comPortDialogOpened(&dialog);
+        dialog.exec();
+        // However the dialog ended, the panel tells whether the port opens now.
+        probePort();
+    }
+    StartLiveMonitor();
 }
 
 void TForm1::EnableDeviceActions()
@@ -450,9 +573,9 @@ void TForm1::DisableDeviceActions()
         a->setEnabled(false);
 }
 
-void TForm1::StartTimerElapsed()
+void TForm1::Timer2Timer()
 {
-    startTimer_->stop();
+    Timer2->stop();
     StartLiveMonitor();
     EnableDeviceActions();
     if (currentPage() == kSystemParametersPage)
@@ -553,7 +676,7 @@ void TForm1::AbautExecute()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A running device workflow holds the actions disabled; it must end first.
-    if (!ComPortConfig->isEnabled() && startTimer_ && !startTimer_->isActive()) {
+    if (!ComPortConfig->isEnabled() && Timer2 && !Timer2->isActive()) {
         event->ignore();
         return;
     }
