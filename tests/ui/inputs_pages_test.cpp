@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -185,22 +186,43 @@ TEST(InputsPages, FactoryImageRoundTripsUnchanged)
     }
 }
 
-TEST(InputsPages, EveryPanelFitsThePageArea)
+struct LayoutCase {
+    int page;
+    int type; // input type of the record shown (input pages)
+};
+
+class InputsLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(InputsLayout, FitsThePageAreaAtTheWindowFont)
 {
-    for (int page : {15, 16, 17, 18}) {
-        PageUnderTest p(page);
-        p.enter(factoryImage());
-        p.panel->refreshReadouts();
-        EXPECT_EQ(layoutProblems(p.panel.get()), QStringList()) << "page " << page;
-    }
-    // An analogue input shows the range panel and the calibration button.
+    const LayoutCase c = GetParam();
     DeviceImage img = factoryImage();
-    img.setBits(kInputRecord + kRecordSize + 55, 1, 3, 2);
-    PageUnderTest p(18);
+    if (c.page >= 18)
+        img.setBits(kInputRecord + kRecordSize * (c.page - 17) + 55, 1, 3, static_cast<std::uint32_t>(c.type));
+    PageUnderTest p(c.page);
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSize(8);
+    p.panel->setFont(f);
     p.enter(img);
     p.panel->refreshReadouts();
-    EXPECT_EQ(layoutProblems(p.panel.get()), QStringList());
+    const QStringList problems = layoutProblems(p.panel.get());
+    EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
+    for (QWidget* w : p.panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisibleTo(p.panel.get())) {
+            EXPECT_TRUE(QRect(0, 0, kPageAreaWidth, kPageAreaHeight).contains(w->geometry()))
+                << w->objectName().toStdString();
+        }
+    }
 }
+
+// An analogue input shows the range panel and the calibration button.
+INSTANTIATE_TEST_SUITE_P(Pages, InputsLayout,
+                         ::testing::Values(LayoutCase{15, 0}, LayoutCase{16, 0}, LayoutCase{17, 0},
+                                           LayoutCase{18, 1}, LayoutCase{18, 2}, LayoutCase{31, 3}),
+                         [](const auto& info) {
+                             return "page" + std::to_string(info.param.page) + "_type"
+                                    + std::to_string(info.param.type);
+                         });
 
 TEST(InputsPages, FactoryInputOneShowsItsValues)
 {

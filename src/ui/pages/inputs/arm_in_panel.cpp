@@ -164,8 +164,8 @@ ArmInPanel::ArmInPanel(QWidget* parent) : SectionPanel("PanelArmIn", "Label21", 
         *g.group = makeGroup(this, g.name, QString::fromUtf8(g.caption), QRect(0, 0, 168, 178));
         for (int i = 0; i < 7; ++i) {
             const int y = 18 + 22 * i;
-            makeLabel(*g.group, g.labels[i], outputRowName(i), QRect(6, y, 46, 20));
-            g.controls[i] = makeList(*g.group, g.lists[i], field(g.lists[i]).items, QRect(52, y, 110, 20));
+            makeLabel(*g.group, g.labels[i], outputRowName(i), QRect(6, y, 50, 20));
+            g.controls[i] = makeList(*g.group, g.lists[i], field(g.lists[i]).items, QRect(58, y, 104, 20));
         }
         *g.profile = makeList(*g.group, g.profileName, field(g.profileName).items, QRect(6, 160, 156, 20));
         (*g.profile)->setVisible(false);

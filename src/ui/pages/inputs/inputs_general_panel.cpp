@@ -104,18 +104,18 @@ InputsGeneralPanel::InputsGeneralPanel(QWidget* parent) : SectionPanel("Panel7",
     ComboBoxNoScaningTimeAftArm = list(port, "ComboBoxNoScaningTimeAftArm", QRect(256, 50, 88, 22));
 
     QGroupBox* loop = makeGroup(this, "GroupBox17", QStringLiteral(" Питание по шлейфу со сбросом "),
-                                QRect(gx, 124, gw, 60));
+                                QRect(gx, 124, gw, 70));
     makeLabel(loop, "Label82",
               QStringLiteral("Время снятия питания в случае формирования тревоги от любого ассоциированного входа"),
-              QRect(8, 18, 244, 36), true);
-    ComboBoxLoopPwrResetTime = list(loop, "ComboBoxLoopPwrResetTime", QRect(256, 24, 88, 22));
+              QRect(8, 18, 244, 46), true);
+    ComboBoxLoopPwrResetTime = list(loop, "ComboBoxLoopPwrResetTime", QRect(256, 30, 88, 22));
 
     QGroupBox* power = makeGroup(this, "GroupBox18", QStringLiteral(" Включение устройства "),
-                                 QRect(gx, 190, gw, 60));
+                                 QRect(gx, 200, gw, 70));
     makeLabel(power, "Label96",
               QStringLiteral("Задержка опроса входов при включении или при выходе из режима пониженного потребления"),
-              QRect(8, 18, 244, 36), true);
-    ComboBoxNoScaningTimeAftReset = list(power, "ComboBoxNoScaningTimeAftReset", QRect(256, 24, 88, 22));
+              QRect(8, 18, 244, 46), true);
+    ComboBoxNoScaningTimeAftReset = list(power, "ComboBoxNoScaningTimeAftReset", QRect(256, 30, 88, 22));
 }
 
 void InputsGeneralPanel::prepare(int page)
