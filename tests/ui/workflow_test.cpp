@@ -7,6 +7,7 @@
 #include "sim/sim_host.h"
 #include "ui/dialogs/clear_config_dialog.h"
 #include "ui/main_window.h"
+#include "ui/pages/outputs/clock_panel.h"
 #include "ui/pages/section_panel.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -424,5 +426,44 @@ TEST_F(WorkflowTest, NoControllerShowsTheEmptyIdentityAndEnablesTheActions)
     window->ReadConf->trigger();
     EXPECT_EQ(window->statusText(2), "--------.--.--");
     EXPECT_EQ(actionColour(), kRed);
+    EXPECT_TRUE(actionsEnabled());
+}
+
+TEST_F(WorkflowTest, DeviceCommandsReachTheControllerAndReportInPanel3)
+{
+    start();
+    window->setStatusText(3, "before");
+    auto* relay2On = window->panelOfPage(0)->findChild<QPushButton*>("Button6");
+    ASSERT_NE(relay2On, nullptr);
+    relay2On->click();
+    EXPECT_EQ(engine->live().outputs & 0x02, 0x02);
+    EXPECT_EQ(window->statusText(3), linkStatus(TextDataSent));
+    EXPECT_TRUE(actionsEnabled());
+    EXPECT_NE(window->liveMonitorHandle(), nullptr); // the monitor runs again
+
+    // A refused password: no command, panel 3 as it was, the refusal in ActionName.
+    window->image().setText(20, 9, "wrong");
+    window->setStatusText(3, "kept");
+    window->panelOfPage(0)->findChild<QPushButton*>("Button7")->click(); // relay 2 off
+    EXPECT_EQ(engine->live().outputs & 0x02, 0x02);
+    EXPECT_EQ(window->statusText(3), "kept");
+    EXPECT_EQ(action(), linkStatus(TextPasswordRequired));
+    EXPECT_TRUE(actionsEnabled());
+}
+
+TEST_F(WorkflowTest, ClockPageSetsTheControllerClock)
+{
+    start();
+    auto* clock = qobject_cast<ClockSchedulerPanel*>(window->panelOfPage(14));
+    ASSERT_NE(clock, nullptr);
+    window->selectPage(14);
+    emit clock->setClockRequested(QByteArray("\x0A\x01\x05\x09\x03\x07", 6));
+    const auto status = engine->statusBlock();
+    EXPECT_EQ(status[0], 10);
+    EXPECT_EQ(status[1], 1);
+    EXPECT_EQ(status[2], 5);
+    EXPECT_EQ(status[3], 9);
+    EXPECT_EQ(window->statusText(3), linkStatus(TextDataSent));
+    EXPECT_EQ(window->currentPage(), 14); // commands run from the page the user is on
     EXPECT_TRUE(actionsEnabled());
 }
