@@ -41,7 +41,8 @@ int main(int argc, char** argv)
                                                  "ttyUSB0 or any path, for example a pseudo-terminal)."),
                                   QStringLiteral("NAME"));
     QCommandLineOption simOption(QStringLiteral("simulator"),
-                                 QStringLiteral("Start with the built-in simulated controller."));
+                                 QStringLiteral("Start with the built-in simulated controller (the COM port "
+                                                "dialog offers it too). --port wins when both are given."));
     parser.addOption(portOption);
     parser.addOption(simOption);
     parser.process(app);
