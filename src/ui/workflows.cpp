@@ -12,6 +12,7 @@
 #include "ui/dialogs/clear_config_dialog.h"
 #include "ui/live_monitor_control.h"
 #include "ui/main_window.h"
+#include "ui/pages/device/device_panel.h"
 #include "ui/pages/outputs/clock_panel.h"
 #include "ui/pages/section_panel.h"
 
@@ -63,11 +64,6 @@ ReportColour colourOfRgb(quint32 rgb)
         return ReportColour::Red;
     return ReportColour::Black;
 }
-
-const char* const kIdentityLabelNames[] = {"iDeviceNameLabel", "iModificationLabel", "iHardVerLabel",
-                                           "iSoftVerLabel",    "iBLLabel",           "iDateLabel",
-                                           "iLabelCountryCode", "iLabelDevSNLocked", "iGSMIMEILabel",
-                                           "iLabelDevSN"};
 
 } // namespace
 
@@ -123,31 +119,21 @@ QCheckBox* TForm1::clearSaveAreaBox() const
 
 void TForm1::reportAction(const QString& text, ReportColour colour)
 {
-    QLabel* label = actionLabel();
-    if (!label)
-        return;
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, QColor::fromRgba(reportRgb(colour)));
-    label->setPalette(pal);
-    label->setText(text);
+    if (auto* device = qobject_cast<DevicePanel*>(devicePage()))
+        device->setActionText(text, reportRgb(colour));
 }
 
 void TForm1::reportHidden(const QString& text)
 {
     tmpLabelText_ = text;
-    if (auto* label = devicePage()->findChild<QLabel*>(QStringLiteral("TMPLabel")))
-        label->setText(text);
+    if (auto* device = qobject_cast<DevicePanel*>(devicePage()))
+        device->TMPLabel->setText(text);
 }
 
 void TForm1::ShowIdentity(const IdentityTexts& identity)
 {
-    const QString values[] = {identity.deviceName, identity.modification, identity.hardware, identity.firmware,
-                              identity.bootLoader, identity.date,         identity.country,  identity.bindingId,
-                              identity.imei,       identity.uniqueId};
-    QWidget* page = devicePage();
-    for (int i = 0; i < 10; ++i)
-        if (auto* label = page->findChild<QLabel*>(QString::fromLatin1(kIdentityLabelNames[i])))
-            label->setText(values[i]);
+    if (auto* device = qobject_cast<DevicePanel*>(devicePage()))
+        device->showIdentity(identity);
     setStatusText(2, identity.version);
 }
 
@@ -308,8 +294,9 @@ void TForm1::ReadIMEICodeExecute()
     SequenceHooks hooks = workflowHooks(*port);
     const SequenceResult result = IdentifySequence(hooks);
     if (result.ok() && sendAdministrativePassword(*port) == 0) {
-        const auto* label = devicePage()->findChild<QLabel*>(QStringLiteral("iGSMIMEILabel"));
-        const QString imei = label ? label->text() : result.identity.imei;
+        // The IMEI as the identity group shows it.
+        auto* device = qobject_cast<DevicePanel*>(devicePage());
+        const QString imei = device ? device->iGSMIMEILabel->text() : result.identity.imei;
         QGuiApplication::clipboard()->setText(QStringLiteral("IMEI: ") + imei);
     }
     closeWorkflow();
@@ -407,44 +394,8 @@ bool TForm1::RunSetClock(const QByteArray& payload)
 
 void TForm1::wireDeviceCommands()
 {
-    // The device page's buttons ask for DeviceControl payloads.
-    QWidget* devicePanel = devicePage();
-    if (devicePanel->metaObject()->indexOfSignal("deviceCommandRequested(QByteArray)") >= 0)
-        connect(devicePanel, SIGNAL(deviceCommandRequested(QByteArray)), this, SLOT(RunDeviceControl(QByteArray)));
-    // The workflows need the action label, the progress bar, the mode memory check box
-    // and the identity labels; a device page without them gets plain ones.
-    QWidget* page = devicePage();
-    if (!page->findChild<QLabel*>(QStringLiteral("ActionName"))) {
-        auto* label = new QLabel(page);
-        label->setObjectName("ActionName");
-        label->setWordWrap(true);
-        label->setTextFormat(Qt::PlainText);
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-        label->setGeometry(16, 300, 680, 48);
-    }
-    if (!page->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))) {
-        auto* bar = new QProgressBar(page);
-        bar->setObjectName("ProgressBar1");
-        bar->setTextVisible(false);
-        bar->setValue(0);
-        bar->setGeometry(16, 356, 680, 16);
-    }
-    if (!page->findChild<QCheckBox*>(QStringLiteral("CheckBoxClearSaveArea"))) {
-        auto* box = new QCheckBox(QStringLiteral("При программировании очистить память режимов"), page);
-        box->setObjectName("CheckBoxClearSaveArea");
-        box->setGeometry(16, 380, 680, 20);
-    }
-    int row = 0;
-    for (const char* name : kIdentityLabelNames) {
-        if (page->findChild<QLabel*>(QString::fromLatin1(name)))
-            continue;
-        auto* label = new QLabel(page);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setTextFormat(Qt::PlainText);
-        label->setGeometry(16, 40 + 24 * row++, 680, 22);
-    }
+    if (auto* device = qobject_cast<DevicePanel*>(devicePage()))
+        connect(device, &DevicePanel::deviceCommandRequested, this, &TForm1::RunDeviceControl);
     if (auto* clock = qobject_cast<ClockSchedulerPanel*>(panelOfPage(14))) {
         connect(clock, &ClockSchedulerPanel::setClockRequested, this, [this, clock](const QByteArray& payload) {
             if (RunSetClock(payload))
