@@ -15,12 +15,14 @@
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace zel;
@@ -466,4 +468,16 @@ TEST_F(WorkflowTest, ClockPageSetsTheControllerClock)
     EXPECT_EQ(window->statusText(3), linkStatus(TextDataSent));
     EXPECT_EQ(window->currentPage(), 14); // commands run from the page the user is on
     EXPECT_TRUE(actionsEnabled());
+}
+
+TEST_F(WorkflowTest, WindowRefusesToCloseWhileAWorkflowRuns)
+{
+    start();
+    bool closedDuringRead = true;
+    QTimer::singleShot(50, window.get(), [&] { closedDuringRead = window->close(); });
+    window->ReadConf->trigger();
+    EXPECT_FALSE(closedDuringRead);
+    EXPECT_FALSE(QFile::exists(dir.filePath("default.cnt")));
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(QFile::exists(dir.filePath("default.cnt")));
 }
