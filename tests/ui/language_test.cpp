@@ -129,7 +129,7 @@ TEST(LanguageFile, MarkupAndMnemonicsShowLiterally)
 
 TEST(LanguageFile, ShippedEnglishFileIsAccepted)
 {
-    const QStringList lines = ReadLanguageFile(QStringLiteral(ZEL_FIXTURES_DIR "/../../assets/lng.txt"));
+    const QStringList lines = ReadLanguageFile(QStringLiteral(ZEL_SOURCE_DIR "/assets/lng.txt"));
     ASSERT_EQ(lines.size(), kLanguageLineCount);
     EXPECT_EQ(lines[11], "Program");
 }
