@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
 
 #include "files/config_file.h"
+#include "files/language_file.h"
+#include "ui/language.h"
 #include "files/program_settings.h"
 #include "image/configuration.h"
 #include "sim/sim_engine.h"
@@ -11,6 +13,7 @@
 #include "ui/live_monitor_control.h"
 #include "ui/pages/page_table.h"
 #include "ui/pages/section_panel.h"
+#include "ui/pages/system/system_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -70,6 +73,10 @@ TForm1::TForm1(const StartOptions& options, QWidget* parent)
     BuildDefaultImage(image_);
     texts_ = InterfaceTexts::defaults();
 
+    // The pages are laid out for a narrow 8 pt sans serif; where the classic face is
+    // missing, a condensed one keeps the captions inside their controls.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow")});
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSize(8);
     setFont(f);
@@ -114,6 +121,14 @@ TForm1::TForm1(const StartOptions& options, QWidget* parent)
     TreeView1->expandAll();
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this] { ShowPage(); });
     TreeView1->setCurrentItem(nodes_.at(0));
+
+    // Another language, when lng.txt is there and complete; then the device page takes
+    // the (possibly translated) output and reaction names.
+    const QStringList language = ReadLanguageFile(QDir::current().filePath(QString::fromLatin1(kLanguageFileName)));
+    if (!language.isEmpty()) {
+        ApplyLanguageLines(*this, *TreeView1, texts_, language);
+        panelOfPage(0)->prepare(0);
+    }
 
     // The configuration the program ran with last time; anything wrong means factory defaults.
     if (ReadConfigurationFile(image_, QString::fromLatin1(kDefaultConfigFileName)) != ConfigLoaded)
@@ -267,6 +282,14 @@ void TForm1::buildMenu()
     item(n9, "Reconfigurate1", "Реконфигурировать", Reconfigurate);
     item(n9, "Reset1", "Перезапустить (Системный сброс)", Reset);
     item(n9, "N5", "Восстановить заводскую конфигурацию", FactoryConfig);
+    // The control-phone list lives on a tab of the system parameters page.
+    n9->addSeparator()->setObjectName("N17");
+    QAction* phones = item(n9, "ControlPhones1", "Управляющие телефоны...", nullptr);
+    connect(phones, &QAction::triggered, this, [this] {
+        selectPage(kSystemParametersPage);
+        if (auto* system = dynamic_cast<SystemPanel*>(panelOfPage(kSystemParametersPage)))
+            system->showControlPhones();
+    });
 
     QMenu* n14 = bar->addMenu("?");
     n14->setObjectName("N14");

@@ -1,10 +1,12 @@
 #include "files/language_file.h"
+#include "link/link_texts.h"
 #include "ui/interface_texts.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -132,4 +134,43 @@ TEST(LanguageFile, ShippedEnglishFileIsAccepted)
     const QStringList lines = ReadLanguageFile(QStringLiteral(ZEL_SOURCE_DIR "/assets/lng.txt"));
     ASSERT_EQ(lines.size(), kLanguageLineCount);
     EXPECT_EQ(lines[11], "Program");
+}
+
+TEST(LanguageFile, WindowAppliesLngTxtFromTheWorkingDirectoryAtStart)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QFile::copy(QStringLiteral(ZEL_SOURCE_DIR "/assets/lng.txt"), dir.filePath("lng.txt"));
+    {
+        StartOptions o;
+        o.portName = QStringLiteral("/nonexistent/port");
+        o.startTimer = false;
+        TForm1 w(o);
+        EXPECT_EQ(w.node(1)->text(0), "General connection parameters");
+        EXPECT_EQ(w.node(50)->text(0), QStringLiteral("Системные параметры"));
+        EXPECT_EQ(w.interfaceTexts().LinkStatusTexts.value(7), "Data read");
+        auto* testOut = w.findChild<QComboBox*>("ComboBoxTestOut");
+        ASSERT_NE(testOut, nullptr);
+        EXPECT_EQ(testOut->itemText(0), "Relay 1");
+    }
+    // A file one line short changes nothing.
+    QFile f(dir.filePath("lng.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray bytes = f.readAll();
+    f.close();
+    bytes.chop(2);
+    bytes.truncate(bytes.lastIndexOf("\r\n") + 2);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    f.close();
+    {
+        StartOptions o;
+        o.portName = QStringLiteral("/nonexistent/port");
+        o.startTimer = false;
+        TForm1 w(o);
+        EXPECT_EQ(w.node(1)->text(0), QStringLiteral("Общие параметры соединений"));
+    }
+    QDir::setCurrent(previous);
+    SetDefaultLinkStatusTexts(BuiltInLinkStatusTexts()); // the process-wide table was translated above
 }

@@ -74,7 +74,7 @@ bool RunAreaTransfer(TForm1& window, AreaTransfer kind, const AreaTransferTarget
         showReport(target.statusLabel, text, reportRgb(colour));
     };
     hooks.showIdentity = [&](const IdentityTexts& identity) {
-        window.setStatusText(2, identity.version);
+        window.ShowIdentity(identity);
         window.repaint();
     };
     hooks.runner = [&](BytePort& p, const LinkRequest& r, const LinkCallbacks& c) {
