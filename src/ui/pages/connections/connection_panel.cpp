@@ -53,11 +53,11 @@ SourceLayout smsLayout()
 ConnectionPanel::ConnectionPanel(QWidget* parent)
     : SectionPanel(QStringLiteral("Panel5"), QStringLiteral("Label74"), parent)
 {
-    makeLabel(this, "LabelPhone", "Номер телефона", 8, 35, 104);
+    makeLabel(this, "Label75", "Номер телефона", 8, 35, 104);
     MaskEditPhone = makeEdit(this, "MaskEditPhone", 114, 32, 130, "#00000000000000; ");
     makeLabel(this, "LabelGroupNum", "Группа", 256, 35, 50);
     ComboBoxGroupNum = makeCombo(this, "ComboBoxGroupNum", 308, 32, 56, catalogueItems("ComboBoxGroupNum"));
-    LabelConnType = makeLabel(this, "LabelConnType", "Тип соединения", 380, 35, 110);
+    LabelConnType = makeLabel(this, "Label161", "Тип соединения", 380, 35, 110);
     ComboBoxConnectionType =
         makeCombo(this, "ComboBoxConnectionType", 494, 32, 150, catalogueItems("ComboBoxConnectionType"));
 
@@ -65,7 +65,7 @@ ConnectionPanel::ConnectionPanel(QWidget* parent)
     ComboBoxTransportPriority =
         makeCombo(this, "ComboBoxTransportPriority", 162, 58, 430, catalogueItems("ComboBoxTransportPriority"));
 
-    makeLabel(this, "LabelIncomingCall", "Входящий вызов", 8, 87, 150);
+    makeLabel(this, "Label32", "Входящий вызов", 8, 87, 150);
     ComboBoxIncomungCallAction =
         makeCombo(this, "ComboBoxIncomungCallAction", 162, 84, 538, catalogueItems("ComboBoxIncomungCallAction"));
 
@@ -85,9 +85,9 @@ ConnectionPanel::ConnectionPanel(QWidget* parent)
     CheckBoxCallEn = makeCheck(GroupBoxVoice, "CheckBoxCallEn", "Разрешено", 8, 18, 120);
     CheckBoxNotACK = makeCheck(GroupBoxVoice, "CheckBoxNotACK", "Отбой вызова без соединения считать доставкой",
                                8, 42, 328);
-    makeLabel(GroupBoxVoice, "LabelOnLineTime", "Длительность соединения", 8, 71, 160);
+    makeLabel(GroupBoxVoice, "Label81", "Длительность соединения", 8, 71, 160);
     ComboBoxOnLineTime = makeCombo(GroupBoxVoice, "ComboBoxOnLineTime", 170, 68, 166);
-    makeLabel(GroupBoxVoice, "LabelDialTranspWaitTime", "Снять с передачи через", 8, 97, 160);
+    makeLabel(GroupBoxVoice, "Label77", "Снять с передачи через", 8, 97, 160);
     ComboBoxDialTranspWaitTime = makeCombo(GroupBoxVoice, "ComboBoxDialTranspWaitTime", 170, 94, 90);
     voiceSources = buildSourceGroup(GroupBoxVoice, "GroupBoxVoiceEvents", 6, 120, 332, voiceLayout());
 
@@ -101,9 +101,9 @@ ConnectionPanel::ConnectionPanel(QWidget* parent)
     ComboBoxLang = makeCombo(GroupBoxSMS, "ComboBoxLang", 170, 42, 166, catalogueItems("ComboBoxLang").mid(0, 2));
     // The window appends the protocols that the form's design does not list.
     ComboBoxLang->addItems({QStringLiteral("PatrolBeacon"), QStringLiteral("Orbilo")});
-    makeLabel(GroupBoxSMS, "LabelUserId", "Пользователь указан как", 8, 71, 160);
+    makeLabel(GroupBoxSMS, "Label67", "Пользователь указан как", 8, 71, 160);
     ComboBoxUserId = makeCombo(GroupBoxSMS, "ComboBoxUserId", 170, 68, 166, catalogueItems("ComboBoxUserId"));
-    makeLabel(GroupBoxSMS, "LabelSMSTranspWaitTime", "Снять с передачи через", 8, 97, 160);
+    makeLabel(GroupBoxSMS, "Label78", "Снять с передачи через", 8, 97, 160);
     ComboBoxSMSTranspWaitTime = makeCombo(GroupBoxSMS, "ComboBoxSMSTranspWaitTime", 170, 94, 90);
     smsSources = buildSourceGroup(GroupBoxSMS, "GroupBoxSMSEvents", 6, 120, 332, smsLayout());
 

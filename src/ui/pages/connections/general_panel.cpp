@@ -44,13 +44,13 @@ GeneralConnectionPanel::GeneralConnectionPanel(QWidget* parent)
     CheckBoxSysPassword = makeCheck(this, "CheckBoxSysPassword", "Использовать административный пароль", 8, 34, 320);
     Label84 = makeLabel(this, "Label84", "Административный пароль", 8, 61, 174);
     MaskEditSysPassword = makeEdit(this, "MaskEditSysPassword", kEditX, 58, 100, "nnnnnnnn; ");
-    makeLabel(this, "LabelSmsPassword", "Пароль SMS управления", 8, 87, 174);
+    makeLabel(this, "Label72", "Пароль SMS управления", 8, 87, 174);
     MaskEditPassword = makeEdit(this, "MaskEditPassword", kEditX, 84, 100, "nnnnnnnn; ");
-    makeLabel(this, "LabelDtmfPassword", "Пароль DTMF управления", 8, 113, 174);
+    makeLabel(this, "Label73", "Пароль DTMF управления", 8, 113, 174);
     MaskEditDTMFPass = makeEdit(this, "MaskEditDTMFPass", kEditX, 110, 60, "0000; ");
-    makeLabel(this, "LabelPin", "PIN-код SIM карты", 8, 139, 174);
+    makeLabel(this, "Label70", "PIN-код SIM карты", 8, 139, 174);
     MaskEditPIN = makeEdit(this, "MaskEditPIN", kEditX, 136, 100, "00000000; ");
-    makeLabel(this, "LabelSmsCentre", "Номер SMS центра", 8, 165, 174);
+    makeLabel(this, "Label8", "Номер SMS центра", 8, 165, 174);
     MaskEditSMSCA = makeEdit(this, "MaskEditSMSCA", kEditX, 162, 140, "#00000000000000; ");
     // Kept hidden; still packed and unpacked.
     LabelModBusAddress = makeLabel(this, "LabelModBusAddress", "Адрес в сети Modbus", 8, 191, 174);
@@ -64,9 +64,9 @@ GeneralConnectionPanel::GeneralConnectionPanel(QWidget* parent)
         makeCheck(this, "CheckBoxControlOnlyList", "SMS управление только с телефонов из списка", kRightX, 56, 354);
     CheckBoxDTMFControlOnlyList = makeCheck(this, "CheckBoxDTMFControlOnlyList",
                                             "DTMF управление только с телефонов из списка", kRightX, 78, 354);
-    makeLabel(this, "LabelOutdatedMsgTime", "Не выполнять SMS команды старше", kRightX, 107, 230);
+    makeLabel(this, "Label131", "Не выполнять SMS команды старше", kRightX, 107, 230);
     ComboBoxOutdatedMsgTime = makeCombo(this, "ComboBoxOutdatedMsgTime", 590, 104, 110);
-    makeLabel(this, "LabelCall2CallPause", "Пауза между соединениями, сек.", kRightX, 133, 230);
+    makeLabel(this, "Label129", "Пауза между соединениями, сек.", kRightX, 133, 230);
     ComboBoxCall2CallPauseX10S =
         makeCombo(this, "ComboBoxCall2CallPauseX10S", 590, 130, 110, catalogueItems("ComboBoxCall2CallPauseX10S"));
 
@@ -79,22 +79,22 @@ GeneralConnectionPanel::GeneralConnectionPanel(QWidget* parent)
     LabelDevId->setVisible(false);
     MaskEditDevId->setVisible(false);
 
-    makeLabel(this, "LabelDialPriority", "Порядок дозвона по соединениям", 8, 217, 220);
+    makeLabel(this, "Label128", "Порядок дозвона по соединениям", 8, 217, 220);
     ComboBoxDialPriority =
         makeCombo(this, "ComboBoxDialPriority", 232, 214, 468, catalogueItems("ComboBoxDialPriority"));
 
     // Balance request.
-    GroupBoxBalance = makeGroup(this, "GroupBoxBalance", " Запрос баланса ", 8, 242, 692, 138);
-    makeLabel(GroupBoxBalance, "LabelBalansReqCMD", "USSD команда", 8, 23, 130);
+    GroupBoxBalance = makeGroup(this, "GroupBox13", " Запрос баланса ", 8, 242, 692, 138);
+    makeLabel(GroupBoxBalance, "Label49", "USSD команда", 8, 23, 130);
     MaskEditBalansReqCMD = makeEdit(GroupBoxBalance, "MaskEditBalansReqCMD", 142, 20, 90, {}, 8);
-    makeLabel(GroupBoxBalance, "LabelBalansIdWord", "Ключевое слово", 8, 49, 130);
+    makeLabel(GroupBoxBalance, "Label50", "Ключевое слово", 8, 49, 130);
     MaskEditBalansIdWord = makeEdit(GroupBoxBalance, "MaskEditBalansIdWord", 142, 46, 90, {}, 8);
-    makeLabel(GroupBoxBalance, "LabelBalansMinVal", "Порог баланса", 8, 75, 130);
+    makeLabel(GroupBoxBalance, "Label41", "Порог баланса", 8, 75, 130);
     EditBalansMinVal = makeEdit(GroupBoxBalance, "EditBalansMinVal", 142, 72, 90, {}, 5);
-    makeLabel(GroupBoxBalance, "LabelReqPeriodH", "Период запроса, ч.", 8, 101, 130);
+    makeLabel(GroupBoxBalance, "Label42", "Период запроса, ч.", 8, 101, 130);
     EditReqPeriodH = makeEdit(GroupBoxBalance, "EditReqPeriodH", 142, 98, 90, {}, 3);
 
-    GroupBoxPresets = makeGroup(GroupBoxBalance, "GroupBoxPresets", " Предустановленные шаблоны ", 244, 14, 210, 114);
+    GroupBoxPresets = makeGroup(GroupBoxBalance, "GroupBox12", " Предустановленные шаблоны ", 244, 14, 210, 114);
     QRadioButton** radios[4] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4};
     for (int i = 0; i < 4; ++i) {
         *radios[i] = makeRadio(GroupBoxPresets, QStringLiteral("RadioButton%1").arg(i + 1),

@@ -1,5 +1,7 @@
 #include "ui/pages/device/device_panel.h"
 
+#include <cstring>
+
 #include "ui/interface_texts.h"
 #include "ui/pages/device/device_commands.h"
 
@@ -100,12 +102,25 @@ DevicePanel::DevicePanel(QWidget* parent) : SectionPanel(QStringLiteral("Panel10
     buildBottom();
 }
 
+// Names of the identity captions, as the language file addresses them.
+static QString captionName(const char* valueName)
+{
+    static const std::pair<const char*, const char*> names[] = {
+        {"iDeviceNameLabel", "Label48"}, {"iModificationLabel", "Label51"}, {"iHardVerLabel", "Label52"},
+        {"iSoftVerLabel", "Label54"},    {"iBLLabel", "Label22"},           {"iDateLabel", "Label55"},
+        {"iLabelCountryCode", "Label105"}, {"iGSMIMEILabel", "Label56"},    {"iLabelDevSN", "Label68"},
+    };
+    for (const auto& [value, caption] : names)
+        if (std::strcmp(value, valueName) == 0)
+            return QString::fromLatin1(caption);
+    return QStringLiteral("Caption_") + QLatin1String(valueName);
+}
+
 void DevicePanel::buildIdentityGroup()
 {
-    GroupBoxDevId = group(this, "GroupBoxDevId", QStringLiteral(" Идентификатор устройства "), QRect(4, 30, 700, 116));
+    GroupBoxDevId = group(this, "GroupBox15", QStringLiteral(" Идентификатор устройства "), QRect(4, 30, 700, 116));
     auto row = [&](const char* caption, const char* name, const QString& design, int x, int y, int capW, int valW) {
-        label(GroupBoxDevId, QStringLiteral("Caption_") + QLatin1String(name), QString::fromUtf8(caption),
-              QRect(x, y, capW, 18));
+        label(GroupBoxDevId, captionName(name), QString::fromUtf8(caption), QRect(x, y, capW, 18));
         return label(GroupBoxDevId, QLatin1String(name), design, QRect(x + capW + 2, y, valW, 18));
     };
     // Column 1: what the version checks read.
@@ -120,8 +135,7 @@ void DevicePanel::buildIdentityGroup()
     iGSMIMEILabel = row("GSM IMEI:", "iGSMIMEILabel", kDashImei, 236, 54, 78, 150);
     // Column 3: the identifiers take two lines.
     auto identifier = [&](const char* caption, const char* name, int y) {
-        label(GroupBoxDevId, QStringLiteral("Caption_") + QLatin1String(name), QString::fromUtf8(caption),
-              QRect(474, y, 218, 16));
+        label(GroupBoxDevId, captionName(name), QString::fromUtf8(caption), QRect(474, y, 218, 16));
         QLabel* l = label(GroupBoxDevId, QLatin1String(name), kDashIdentifier, QRect(474, y + 16, 218, 30));
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -168,7 +182,7 @@ void DevicePanel::buildModeGroup()
 
 void DevicePanel::buildScenarioGroup()
 {
-    QGroupBox* g = group(this, "GroupBoxTestScen", QStringLiteral(" Выполнить сценарий на выходе "),
+    QGroupBox* g = group(this, "GroupBox28", QStringLiteral(" Выполнить сценарий на выходе "),
                          QRect(4, 326, 348, 52));
     ComboBoxTestOut = new QComboBox(g);
     ComboBoxTestOut->setObjectName(QStringLiteral("ComboBoxTestOut"));
@@ -216,7 +230,7 @@ void DevicePanel::buildInputGroup()
 
 void DevicePanel::buildOutputGroup()
 {
-    GroupBoxOutputIndicator = group(this, "GroupBoxOutputIndicator", QStringLiteral(" Состояние выходов "),
+    GroupBoxOutputIndicator = group(this, "GroupBoxOutIndicator", QStringLiteral(" Состояние выходов "),
                                     QRect(356, 230, 348, 106));
     static const char* const kCaptions[kOutputCount] = {"R1", "R2", "O1", "O2", "O3", "O4", "O5"};
     for (int i = 0; i < kOutputCount; ++i) {

@@ -122,9 +122,9 @@ ClockSchedulerPanel::ClockSchedulerPanel(QWidget* parent)
 
 void ClockSchedulerPanel::buildClockGroup()
 {
-    clockGroup_ = makeGroup(this, QStringLiteral("GroupBoxCurTime"), QStringLiteral(" Текущее время и дата "), 8, 30,
+    clockGroup_ = makeGroup(this, QStringLiteral("GroupBox8"), QStringLiteral(" Текущее время и дата "), 8, 30,
                             692, 98);
-    makeLabel(clockGroup_, QStringLiteral("По часам контроллера"), 10, 22, 140, 16, QStringLiteral("LabelContrTime"));
+    makeLabel(clockGroup_, QStringLiteral("По часам контроллера"), 10, 22, 140, 16, QStringLiteral("Label16"));
     MaskEditContrCurTime = new QLineEdit(clockGroup_);
     MaskEditContrCurTime->setObjectName(QStringLiteral("MaskEditContrCurTime"));
     MaskEditContrCurTime->setInputMask(QStringLiteral("00.00.00 00:00:00;-"));
@@ -145,7 +145,7 @@ void ClockSchedulerPanel::buildClockGroup()
     // field's focus-out has already taken the pending text.
     connect(Button2, &QPushButton::pressed, this, &ClockSchedulerPanel::Button2MouseDown);
 
-    makeLabel(clockGroup_, QStringLiteral("По часам компьютера"), 10, 48, 140, 16, QStringLiteral("LabelCompTime"));
+    makeLabel(clockGroup_, QStringLiteral("По часам компьютера"), 10, 48, 140, 16, QStringLiteral("Label28"));
     MaskEditCompCurTime = new QLineEdit(clockGroup_);
     MaskEditCompCurTime->setObjectName(QStringLiteral("MaskEditCompCurTime"));
     MaskEditCompCurTime->setInputMask(QStringLiteral("00.00.00 00:00:00;-"));
@@ -156,7 +156,7 @@ void ClockSchedulerPanel::buildClockGroup()
     Button3->setGeometry(292, 44, 90, 23);
     connect(Button3, &QPushButton::clicked, this, &ClockSchedulerPanel::Button3Click);
 
-    makeLabel(clockGroup_, QStringLiteral("Часовой пояс"), 396, 22, 80, 16, QStringLiteral("LabelTimeZone"));
+    makeLabel(clockGroup_, QStringLiteral("Часовой пояс"), 396, 22, 80, 16, QStringLiteral("Label130"));
     ComboBoxTimeZone = makeList(clockGroup_, QStringLiteral("ComboBoxTimeZone"), {}, 396, 40, 286);
     CheckBoxDSTEnable = makeCheck(clockGroup_, QStringLiteral("CheckBoxDSTEnable"),
                                   QStringLiteral("Автоматический переход на летнее время и обратно"), 10, 72, 420);
@@ -184,7 +184,7 @@ void ClockSchedulerPanel::buildInfoGroup()
 
 void ClockSchedulerPanel::buildSchedulerGroup()
 {
-    schedulerGroup_ = makeGroup(this, QStringLiteral("GroupBoxScheduler"), QStringLiteral(" Планировщик задач "), 8,
+    schedulerGroup_ = makeGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Планировщик задач "), 8,
                                 228, 692, 230);
     StringGrid3 = new QTableWidget(schedulerGroup_);
     StringGrid3->setObjectName(QStringLiteral("StringGrid3"));
