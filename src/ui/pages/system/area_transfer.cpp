@@ -3,12 +3,9 @@
 #include "link/identity.h"
 #include "link/readdata.h"
 #include "link/sequences.h"
-#include "link/serial_port.h"
 #include "ui/main_window.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <vector>
+#include <memory>
 
 namespace zel {
 
@@ -24,38 +21,6 @@ void showReport(QLabel* label, const QString& text, quint32 rgb)
     label->setPalette(pal);
 }
 
-// Runs one link operation on a worker thread; the window repaints while we wait but
-// takes no user input.
-int runOnWorker(BytePort& port, const LinkRequest& request, const LinkCallbacks& callbacks, QLabel* label,
-                QProgressBar* bar)
-{
-    TReadData worker = request.operation <= 2
-        ? TReadData(port, request.baseAddress, request.size, request.buffer, request.area, request.operation)
-        : TReadData(port, request.size, request.buffer, request.operation);
-    worker.setStatusTexts(callbacks.texts);
-    QObject::connect(&worker, &TReadData::reported, label,
-                     [label](const QString& text, quint32 rgb) { showReport(label, text, rgb); },
-                     Qt::QueuedConnection);
-    if (bar) {
-        QObject::connect(&worker, &TReadData::progressed, bar,
-                         [bar](int position, int maximum) {
-                             bar->setMaximum(maximum > 0 ? maximum : 100);
-                             bar->setValue(position);
-                         },
-                         Qt::QueuedConnection);
-    }
-    QEventLoop loop;
-    QObject::connect(&worker, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    worker.start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.wait();
-    // Deliver the reports still queued before the worker goes away.
-    QCoreApplication::sendPostedEvents(label);
-    if (bar)
-        QCoreApplication::sendPostedEvents(bar);
-    return worker.result();
-}
-
 } // namespace
 
 bool RunAreaTransfer(TForm1& window, AreaTransfer kind, const AreaTransferTarget& target)
@@ -64,9 +29,9 @@ bool RunAreaTransfer(TForm1& window, AreaTransfer kind, const AreaTransferTarget
     if (!info || !info->held)
         return false;
     window.StopLiveMonitor();
-    SerialBytePort port(window.portName());
+    std::unique_ptr<BytePort> port = window.makePort();
     SequenceHooks hooks;
-    hooks.port = &port;
+    hooks.port = port.get();
     hooks.texts = window.interfaceTexts().LinkStatusTexts;
     QString previousText;
     hooks.report = [&](const QString& text, ReportColour colour) {
@@ -78,7 +43,7 @@ bool RunAreaTransfer(TForm1& window, AreaTransfer kind, const AreaTransferTarget
         window.repaint();
     };
     hooks.runner = [&](BytePort& p, const LinkRequest& r, const LinkCallbacks& c) {
-        return runOnWorker(p, r, c, target.statusLabel, nullptr);
+        return window.runLinkStep(p, r, c);
     };
 
     bool ok = false;
@@ -105,14 +70,20 @@ bool RunAreaTransfer(TForm1& window, AreaTransfer kind, const AreaTransferTarget
         auto password = PasswordPayload(window.image());
         LinkCallbacks callbacks;
         callbacks.texts = hooks.texts;
-        const int pw = runOnWorker(port, shortRequest(LinkOperation::SendPassword, password.data(), int(password.size())),
-                                   callbacks, target.statusLabel, nullptr);
+        callbacks.report = hooks.report;
+        const int pw = window.runLinkStep(
+            *port, shortRequest(LinkOperation::SendPassword, password.data(), int(password.size())), callbacks);
         if (pw == 0) {
             const LinkOperation op = kind == AreaTransfer::Read      ? LinkOperation::ReadArea
                                      : kind == AreaTransfer::Program ? LinkOperation::ProgramArea
                                                                      : LinkOperation::CompareArea;
             LinkRequest request = areaRequest(op, target.area, window.image().data() + info->offset, info->size);
-            ok = runOnWorker(port, request, callbacks, target.statusLabel, target.progressBar) == 0;
+            if (QProgressBar* bar = target.progressBar)
+                callbacks.progress = [bar](int position, int maximum) {
+                    bar->setMaximum(maximum > 0 ? maximum : 100);
+                    bar->setValue(position);
+                };
+            ok = window.runLinkStep(*port, request, callbacks) == 0;
         }
         if (kind == AreaTransfer::Read)
             window.UnpackPage(page);
