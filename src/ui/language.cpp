@@ -30,6 +30,17 @@ public:
     bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::ToolTip; }
 };
 
+// The list laid over a grid cell (it may sit inside a holder widget).
+QComboBox* cellCombo(QTableWidget* grid, int row, int column)
+{
+    QWidget* w = grid->cellWidget(row, column);
+    if (!w)
+        return nullptr;
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        return box;
+    return w->findChild<QComboBox*>();
+}
+
 class Applier {
 public:
     Applier(QWidget& root, const QStringList& lines) : root_(root), lines_(lines) {}
@@ -271,7 +282,7 @@ void ApplyLanguageLines(QWidget& window, QTreeWidget& tree, InterfaceTexts& text
         Applier::setHeaderCell(grid3, c, L(201 + c));
     if (grid3) {
         for (int r = 1; r <= 8 && r < grid3->rowCount(); ++r) {
-            if (auto* actions = qobject_cast<QComboBox*>(grid3->cellWidget(r, 12)))
+            if (auto* actions = cellCombo(grid3, r, 12))
                 for (int i = 0; i < 10; ++i)
                     Applier::setItem(actions, i, L(215 + i));
         }
@@ -425,7 +436,7 @@ void ApplyLanguageLines(QWidget& window, QTreeWidget& tree, InterfaceTexts& text
         a.setItems(name, 0, texts.ReactionNames);
     if (grid3) {
         for (int r = 1; r <= 8 && r < grid3->rowCount(); ++r)
-            if (auto* reactions = qobject_cast<QComboBox*>(grid3->cellWidget(r, 13)))
+            if (auto* reactions = cellCombo(grid3, r, 13))
                 for (int i = 0; i < texts.ReactionNames.size(); ++i)
                     Applier::setItem(reactions, i, texts.ReactionNames[i]);
     }

@@ -98,12 +98,17 @@ TEST(LanguageFile, ListsKeepTheirSizes)
         EXPECT_EQ(box->itemText(0), "L345");
         EXPECT_EQ(box->itemText(14), "L111");
     }
-    if (auto* grid = win.w->findChild<QTableWidget*>("StringGrid3")) {
-        if (auto* actions = qobject_cast<QComboBox*>(grid->cellWidget(1, 12))) {
-            EXPECT_EQ(actions->count(), 18);
-            EXPECT_EQ(actions->itemText(0), "L215");
-            EXPECT_EQ(actions->itemText(10), InterfaceTexts::defaults().ReactionNames.isEmpty() ? QString() : actions->itemText(10));
-        }
+    auto* grid = win.w->findChild<QTableWidget*>("StringGrid3");
+    ASSERT_NE(grid, nullptr);
+    for (int row = 1; row <= 8; ++row) {
+        QWidget* cell = grid->cellWidget(row, 12);
+        ASSERT_NE(cell, nullptr);
+        auto* actions = qobject_cast<QComboBox*>(cell) ? qobject_cast<QComboBox*>(cell) : cell->findChild<QComboBox*>();
+        ASSERT_NE(actions, nullptr);
+        EXPECT_EQ(actions->count(), 18);
+        EXPECT_EQ(actions->itemText(0), "L215");
+        EXPECT_EQ(actions->itemText(9), "L224");
+        EXPECT_EQ(actions->itemText(17), QStringLiteral("Применить профиль 8")); // the last eight keep their texts
     }
     auto* zone = win.w->findChild<QComboBox*>("ComboBoxTimeZone");
     ASSERT_NE(zone, nullptr);

@@ -217,11 +217,11 @@ OutputPanel::OutputPanel(QWidget* parent)
     CheckBoxReleEn = makeCheck(this, QStringLiteral("CheckBoxReleEn"), QStringLiteral("Разрешено"), 16, 36, 160);
     CheckBoxReleInversion = makeCheck(this, QStringLiteral("CheckBoxReleInversion"),
                                       QStringLiteral("Инверсия выхода"), 200, 36, 200);
-    makeLabel(this, QStringLiteral("Название"), 16, 64, 210, 16, QStringLiteral("LabelReleName"));
+    makeLabel(this, QStringLiteral("Название"), 16, 64, 210, 16, QStringLiteral("Label7"));
     makeLabel(this, QStringLiteral("Название активного состояния"), 240, 64, 210, 16,
-              QStringLiteral("LabelReleNameAct"));
+              QStringLiteral("Label92"));
     makeLabel(this, QStringLiteral("Название неактивного состояния"), 464, 64, 230, 16,
-              QStringLiteral("LabelReleNameDeact"));
+              QStringLiteral("Label104"));
     const int width = field("ComboBoxReleName").width - 1;
     ComboBoxReleName = makeEditableList(this, QStringLiteral("ComboBoxReleName"), field("ComboBoxReleName").items,
                                         width, 16, 82, 200);
@@ -233,7 +233,7 @@ OutputPanel::OutputPanel(QWidget* parent)
         makeCheck(this, QStringLiteral("CheckBoxRemoteControlEn"),
                   QStringLiteral("Разрешено управлять дистанционно (DTMF, SMS, DATA)"), 16, 116, 480);
     makeLabel(this, QStringLiteral("Тип коммутации для дистанционного управления (DTMF, SMS, DATA)"), 16, 144, 480,
-              16, QStringLiteral("LabelCommType"));
+              16, QStringLiteral("Label90"));
     ComboBoxCommType =
         makeList(this, QStringLiteral("ComboBoxCommType"), field("ComboBoxCommType").items, 16, 162, 200);
     GroupBoxRsOutsStimulus = makeGroup(this, QStringLiteral("GroupBoxRsOutsStimulus"), QString(), 8, 196, 692, 286);
