@@ -1,29 +1,12 @@
 // The configurator's executable: single instance, command line, main window.
 #include "ui/interface_texts.h"
 #include "ui/main_window.h"
+#include "ui/single_instance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QMessageBox>
 
-namespace {
-
-// One configurator per user: a local socket named after the application title.
-QString instanceKey()
-{
-    return QStringLiteral("ZEL Configurator-") + qEnvironmentVariable("USER", QStringLiteral("user"));
-}
-
-bool anotherInstanceRuns()
-{
-    QLocalSocket probe;
-    probe.connectToServer(instanceKey());
-    return probe.waitForConnected(300);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -47,20 +30,25 @@ int main(int argc, char** argv)
     parser.addOption(simOption);
     parser.process(app);
 
-    if (anotherInstanceRuns()) {
+    zel::SingleInstance instance(zel::SingleInstance::defaultKey());
+    if (instance.anotherRuns()) {
         QMessageBox box(QMessageBox::Warning, zel::texts::kApplicationTitle, zel::texts::kAlreadyRunning,
                         QMessageBox::Ok);
         box.exec();
         return 0;
     }
-    QLocalServer server;
-    QLocalServer::removeServer(instanceKey()); // a crashed copy may have left its socket
-    server.listen(instanceKey());
+    instance.claim();
 
     zel::StartOptions options;
     options.portName = parser.value(portOption);
     options.simulator = parser.isSet(simOption);
     zel::TForm1 window(options);
+    // A second copy that was turned away brings this window to the front.
+    QObject::connect(&instance, &zel::SingleInstance::anotherStarted, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return app.exec();
 }
