@@ -179,3 +179,21 @@ TEST(LanguageFile, WindowAppliesLngTxtFromTheWorkingDirectoryAtStart)
     QDir::setCurrent(previous);
     SetDefaultLinkStatusTexts(BuiltInLinkStatusTexts()); // the process-wide table was translated above
 }
+
+TEST(LanguageFile, EveryTranslatedLabelIsPlainText)
+{
+    Window win;
+    QStringList lines = numberedLines();
+    for (int i = 1; i < kLanguageLineCount; ++i)
+        lines[i] = QStringLiteral("<b>L%1</b>").arg(i);
+    InterfaceTexts texts = win.w->interfaceTexts();
+    ApplyLanguageLines(*win.w, *win.w->tree(), texts, lines);
+    int seen = 0;
+    for (QLabel* label : win.w->findChildren<QLabel*>()) {
+        if (!label->text().contains("<b>"))
+            continue;
+        ++seen;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+    EXPECT_GT(seen, 50);
+}

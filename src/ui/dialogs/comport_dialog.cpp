@@ -67,6 +67,7 @@ void TFormCOMPortConfig::Button1Click()
         warn(windowTitle(), errorText_);
     } else {
         QMessageBox box(QMessageBox::Warning, windowTitle(), errorText_, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText); // the text may come from the language file
         box.exec();
     }
 }

@@ -20,6 +20,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(geometry);
     l->setWordWrap(wrap);
     return l;

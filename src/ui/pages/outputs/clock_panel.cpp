@@ -116,7 +116,9 @@ ClockSchedulerPanel::ClockSchedulerPanel(QWidget* parent)
     buildInfoGroup();
     buildSchedulerGroup();
     warn_ = [this](const QString& caption, const QString& text) {
-        QMessageBox::warning(this, caption, text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
     };
 }
 
