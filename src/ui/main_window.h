@@ -165,6 +165,7 @@ protected:
     virtual void showWarning(const QString& caption, const QString& text);
 
 private:
+    void writeConfiguration(bool restart);
     void buildActions();
     void buildMenu();
     void buildToolBar();

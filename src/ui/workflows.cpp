@@ -230,13 +230,25 @@ void TForm1::ReadConfExecute()
 
 void TForm1::ProgrammExecute()
 {
+    writeConfiguration(true);
+}
+
+void TForm1::ReconfigurateExecute()
+{
+    writeConfiguration(false);
+}
+
+// Program (with the restart) and Reconfigure (without) share everything else.
+void TForm1::writeConfiguration(bool restart)
+{
     openWorkflow();
     auto port = makePort();
     SequenceHooks hooks = workflowHooks(*port);
     SequenceOptions options;
     if (QCheckBox* box = clearSaveAreaBox())
         options.clearModeMemory = box->isChecked();
-    const SequenceResult result = ProgramSequence(hooks, image_, options);
+    const SequenceResult result = restart ? ProgramSequence(hooks, image_, options)
+                                          : ReconfigureSequence(hooks, image_, options);
     if (result.outcome == SequenceOutcome::HardwareRefused) {
         selectPage(result.hardware.page);
         showWarning(QString::fromUtf8(kHardwareCheckCaption), result.hardware.message);
@@ -246,22 +258,6 @@ void TForm1::ProgrammExecute()
         Timer2->setInterval(3000);
         Timer2->start();
         return;
-    }
-    closeWorkflow();
-}
-
-void TForm1::ReconfigurateExecute()
-{
-    openWorkflow();
-    auto port = makePort();
-    SequenceHooks hooks = workflowHooks(*port);
-    SequenceOptions options;
-    if (QCheckBox* box = clearSaveAreaBox())
-        options.clearModeMemory = box->isChecked();
-    const SequenceResult result = ReconfigureSequence(hooks, image_, options);
-    if (result.outcome == SequenceOutcome::HardwareRefused) {
-        selectPage(result.hardware.page);
-        showWarning(QString::fromUtf8(kHardwareCheckCaption), result.hardware.message);
     }
     closeWorkflow();
 }
