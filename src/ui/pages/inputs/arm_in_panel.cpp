@@ -244,6 +244,8 @@ void ArmInPanel::buildKeyGrid()
     numberRows(false);
     // Rows are dragged by their number (the fixed column), as in the original grid.
     StringGrid1->viewport()->installEventFilter(this);
+    // The number column is narrow: show the digits rather than an ellipsis.
+    StringGrid1->setTextElideMode(Qt::ElideNone);
 }
 
 void ArmInPanel::setUpOnce()
