@@ -1,6 +1,8 @@
 #include "image/field_catalogue.h"
 
 #include <cstring>
+#include <stdexcept>
+#include <string>
 
 namespace zel {
 
@@ -126,6 +128,14 @@ const FieldDef* findField(const char* name)
         if (std::strcmp(f.name, name) == 0)
             return &f;
     return nullptr;
+}
+
+const FieldDef& requireField(const char* name)
+{
+    const FieldDef* f = findField(name);
+    if (!f)
+        throw std::logic_error(std::string("no catalogue field for control ") + name);
+    return *f;
 }
 
 } // namespace zel

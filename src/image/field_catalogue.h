@@ -61,6 +61,9 @@ struct FieldDef {
 const std::vector<FieldDef>& fieldCatalogue();
 // nullptr when there is no such field.
 const FieldDef* findField(const char* name);
+// The field a control is bound to; a missing one is a programming error and throws
+// std::logic_error, which every page test would hit.
+const FieldDef& requireField(const char* name);
 
 // Writes the field's factory value for one record (read-modify-write for bits).
 void writeFactoryValue(DeviceImage& image, const FieldDef& field, int record);

@@ -1,7 +1,6 @@
 #include "ui/pages/connections/panel_widgets.h"
 
 #include <QAbstractItemView>
-#include <stdexcept>
 
 namespace zel::connections {
 
@@ -71,12 +70,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 
 const FieldDef& fieldOf(const QString& name)
 {
-    const QByteArray key = name.toLatin1();
-    const FieldDef* f = findField(key.constData());
-    // A control without its field is a programming error that every page test catches.
-    if (!f)
-        throw std::logic_error("no catalogue field for control " + key.toStdString());
-    return *f;
+    return requireField(name.toLatin1().constData());
 }
 
 QStringList catalogueItems(const char* name) { return fieldOf(QString::fromLatin1(name)).items; }

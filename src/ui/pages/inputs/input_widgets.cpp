@@ -4,16 +4,12 @@
 
 #include <algorithm>
 
-#include <stdexcept>
 
 namespace zel::inputs {
 
 const FieldDef& field(const char* name)
 {
-    const FieldDef* f = findField(name);
-    if (!f)
-        throw std::logic_error(std::string("no catalogue field ") + name);
-    return *f;
+    return requireField(name);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, bool wrap)

@@ -2,16 +2,12 @@
 
 #include <QLineEdit>
 
-#include <stdexcept>
 
 namespace zel::outputs {
 
 const FieldDef& field(const char* name)
 {
-    const FieldDef* f = findField(name);
-    if (!f)
-        throw std::logic_error(std::string("field catalogue has no ") + name);
-    return *f;
+    return requireField(name);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y, int w, int h, const QString& name)

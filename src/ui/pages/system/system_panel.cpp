@@ -38,13 +38,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     return b;
 }
 
-const FieldDef& field(const char* name)
-{
-    const FieldDef* f = findField(name);
-    Q_ASSERT(f);
-    return *f;
-}
-
 // Text that is not a number counts as 0.
 long long lenientNumber(const QString& text)
 {
@@ -257,7 +250,7 @@ SystemPanel::SystemPanel(QWidget* parent) : SectionPanel(QStringLiteral("Panel11
     makeLabel(GroupBox24, "Label107", QStringLiteral("секунд, "), QRect(146, 26, 56, 18));
     ComboBoxCALDIR = new QComboBox(GroupBox24);
     ComboBoxCALDIR->setObjectName("ComboBoxCALDIR");
-    ComboBoxCALDIR->addItems(field("ComboBoxCALDIR").items);
+    ComboBoxCALDIR->addItems(requireField("ComboBoxCALDIR").items);
     ComboBoxCALDIR->setGeometry(206, 24, 224, 22);
 
     GroupBox41 = new QGroupBox(QStringLiteral(" Тип резервной батареи "), sys);
@@ -265,7 +258,7 @@ SystemPanel::SystemPanel(QWidget* parent) : SectionPanel(QStringLiteral("Panel11
     GroupBox41->setGeometry(8, 72, 440, 56);
     ComboBoxBatteryType = new QComboBox(GroupBox41);
     ComboBoxBatteryType->setObjectName("ComboBoxBatteryType");
-    ComboBoxBatteryType->addItems(field("ComboBoxBatteryType").items);
+    ComboBoxBatteryType->addItems(requireField("ComboBoxBatteryType").items);
     ComboBoxBatteryType->setGeometry(10, 24, 420, 22);
 
     CheckBoxFWUpdateEnable = new QCheckBox(QStringLiteral("Разрешено входить в режим обновления микропрограммы GSM модуля"), sys);
@@ -325,38 +318,38 @@ TForm1* SystemPanel::window() const { return mainWindowOf(this); }
 void SystemPanel::unpack(const DeviceImage& image, int page)
 {
     Q_UNUSED(page);
-    const FieldDef& cal = field("EditCALVAL");
-    const FieldDef& dir = field("ComboBoxCALDIR");
+    const FieldDef& cal = requireField("EditCALVAL");
+    const FieldDef& dir = requireField("ComboBoxCALDIR");
     EditCALVAL->setText(QString::number(image.bits(cal.offset, cal.bitLow, cal.bitCount)));
     const QSignalBlocker b1(ComboBoxCALDIR), b2(ComboBoxBatteryType);
     ComboBoxCALDIR->setCurrentIndex(int(image.bits(dir.offset, dir.bitLow, dir.bitCount)));
-    const FieldDef& bat = field("ComboBoxBatteryType");
+    const FieldDef& bat = requireField("ComboBoxBatteryType");
     ComboBoxBatteryType->setCurrentIndex(int(image.bits(bat.offset, bat.bitLow, bat.bitCount)));
-    const FieldDef& fw = field("CheckBoxFWUpdateEnable");
+    const FieldDef& fw = requireField("CheckBoxFWUpdateEnable");
     CheckBoxFWUpdateEnable->setChecked(image.bits(fw.offset, fw.bitLow, fw.bitCount) != 0);
-    const FieldDef& crc = field("CheckBoxCRCCheckDisable");
+    const FieldDef& crc = requireField("CheckBoxCRCCheckDisable");
     CheckBoxCRCCheckDisable->setChecked(image.bits(crc.offset, crc.bitLow, crc.bitCount) != 0);
 }
 
 void SystemPanel::pack(DeviceImage& image, int page)
 {
     Q_UNUSED(page);
-    const FieldDef& cal = field("EditCALVAL");
+    const FieldDef& cal = requireField("EditCALVAL");
     const QString trimmed = EditCALVAL->text().trimmed();
     EditCALVAL->setText(trimmed);
     const long long v = lenientNumber(trimmed);
     const std::uint32_t all = (1u << cal.bitCount) - 1;
     image.setBits(cal.offset, cal.bitLow, cal.bitCount, v > all ? all : static_cast<std::uint32_t>(v) & all);
     auto packList = [&image](const char* name, const QComboBox* box) {
-        const FieldDef& f = field(name);
+        const FieldDef& f = requireField(name);
         const int i = box->currentIndex();
         image.setBits(f.offset, f.bitLow, f.bitCount, i < 0 ? (1u << f.bitCount) - 1 : std::uint32_t(i));
     };
     packList("ComboBoxCALDIR", ComboBoxCALDIR);
     packList("ComboBoxBatteryType", ComboBoxBatteryType);
-    const FieldDef& fw = field("CheckBoxFWUpdateEnable");
+    const FieldDef& fw = requireField("CheckBoxFWUpdateEnable");
     image.setBits(fw.offset, fw.bitLow, fw.bitCount, CheckBoxFWUpdateEnable->isChecked() ? 1 : 0);
-    const FieldDef& crc = field("CheckBoxCRCCheckDisable");
+    const FieldDef& crc = requireField("CheckBoxCRCCheckDisable");
     image.setBits(crc.offset, crc.bitLow, crc.bitCount, CheckBoxCRCCheckDisable->isChecked() ? 1 : 0);
 }
 
